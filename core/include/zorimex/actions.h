@@ -1,0 +1,34 @@
+#pragma once
+// The computing actions of the main window, as functions of its fields. Each runs
+// continue-on-failure: a step that cannot read a number or overflows writes nothing and the
+// action goes on with its next step; no action ever reports a failure.
+
+#include "zorimex/fields.h"
+
+#include <string>
+
+namespace zorimex {
+
+inline constexpr const char* kApplicationTitle = "ZRMX Ver.6";
+inline constexpr const char* kYenUnit = "円";
+
+/// The first "換算" button: exact amount into Text11/Text9, breakdown into Text8/Text7/Text3.
+void Convert(Fields& fields);
+
+/// The second "換算" button: Text2 = Text1 × 1.08.
+void DollarWithTax(Fields& fields);
+
+/// The third "換算" button: Text4 = Text8 & Text7 & (Text3 × 1.05).
+void YenWithTax(Fields& fields);
+
+/// What "もっと正確！" shows in its modal box.
+struct Message {
+    std::string text;
+    std::string title;
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+/// The exact-amount message: Text11 followed by "円", titled "ZRMX Ver.6". Cannot fail.
+Message ExactAmountMessage(const Fields& fields);
+
+} // namespace zorimex
