@@ -13,12 +13,12 @@
 namespace zorimex {
 
 struct Currency {
-    int row;                   // 1..17, the number of its list label
-    std::string_view caption;  // the list label's text
-    int mapOption;             // the number of its map radio button (2..18)
-    std::string_view name;     // what Text6 shows
-    double listRate;           // yen per unit, chosen from the list
-    double mapRate;            // yen per unit, chosen from the map
+    int row;                  // 1..17, the number of its list label
+    std::string_view caption; // the list label's text
+    int mapOption;            // the number of its map radio button (2..18)
+    std::string_view name;    // what Text6 shows
+    double listRate;          // yen per unit, chosen from the list
+    double mapRate;           // yen per unit, chosen from the map
 };
 
 /// All seventeen rows, in row order.
