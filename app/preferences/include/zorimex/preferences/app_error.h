@@ -1,0 +1,33 @@
+#pragma once
+// A failure the program reports to the user before it stops (at start-up) or stops the handler that
+// hit it (later). The numbers are the classic runtime-error numbers users and helpdesks know, so a
+// report reads the same whatever the platform's own error code was.
+
+#include <QString>
+
+namespace zorimex {
+
+/// Error numbers the preference layer reports.
+namespace error_number {
+inline constexpr int FileNotFound = 53;   // folder exists, file does not
+inline constexpr int DeviceIo = 57;       // the device failed to read or write (EIO and the like)
+inline constexpr int DiskFull = 61;       // no space left (ENOSPC, EDQUOT)
+inline constexpr int InputPastEnd = 62;   // the file has no bytes at all
+inline constexpr int PathFileAccess = 75; // access denied, read-only, a folder where a file belongs
+inline constexpr int PathNotFound = 76;   // the folder is missing
+} // namespace error_number
+
+struct AppError {
+    int number = 0;
+    QString description; ///< in Japanese, ends with "。"
+    QString path;        ///< the file or folder concerned, empty when the error is not about a file
+    QString detail;      ///< the system's own explanation, if any (shown in parentheses)
+
+    /// An error with the program's description for number (a generic one for unknown numbers).
+    static AppError make(int number, const QString& path = {}, const QString& detail = {});
+};
+
+/// The program's description of an error number, e.g. 53 -> "ファイルが見つかりません。".
+QString describeErrorNumber(int number);
+
+} // namespace zorimex

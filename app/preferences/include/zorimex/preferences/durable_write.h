@@ -1,0 +1,58 @@
+#pragma once
+// Replacing a small file so that it is never seen half-written: the new bytes go to a temporary
+// file in the same folder, are forced to the disk, and only then take the old file's place. A
+// failure at any step leaves the old content whole and removes the temporary file.
+
+#include <zorimex/preferences/app_error.h>
+
+#include <QByteArrayView>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+#ifndef Q_OS_WIN
+#include <sys/types.h>
+#endif
+
+namespace zorimex {
+
+#ifndef Q_OS_WIN
+/// The system calls a replacement makes once its temporary file is open. Tests swap single calls
+/// for failing ones to see what a write that fails part-way leaves behind.
+struct PosixFileCalls {
+    ssize_t (*write)(int fd, const void* buffer, size_t count);
+    int (*fsync)(int fd);
+    int (*close)(int fd);
+    int (*rename)(const char* from, const char* to);
+
+    /// The real calls.
+    static PosixFileCalls system();
+};
+#endif
+
+class DurableWriter {
+public:
+    /// Writes through the real file system.
+    DurableWriter();
+#ifndef Q_OS_WIN
+    explicit DurableWriter(const PosixFileCalls& calls) : calls_(calls) {}
+#endif
+
+    /// Makes the file at path hold exactly bytes. Fails, changing nothing, when the folder is
+    /// missing (76), path names a folder or the file or folder is not writable (75), the disk is
+    /// full (61) or the device fails (57). A symbolic link keeps pointing at the replaced file.
+    std::optional<AppError> replace(const QString& path, QByteArrayView bytes) const;
+
+private:
+#ifndef Q_OS_WIN
+    PosixFileCalls calls_;
+#endif
+};
+
+#ifndef Q_OS_WIN
+/// The error number for an errno value from opening, writing or renaming a file.
+int errorNumberForErrno(int code);
+#endif
+
+} // namespace zorimex

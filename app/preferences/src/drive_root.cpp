@@ -1,0 +1,54 @@
+#include <zorimex/preferences/drive_root.h>
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace zorimex {
+
+DriveRoot::DriveRoot(const QString& folder) {
+    if (!folder.isEmpty())
+        folder_ = QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+DriveRoot DriveRoot::current() {
+#ifdef Q_OS_WIN
+    return DriveRoot(rootOfPath(QDir::currentPath()));
+#else
+    // The generic location rather than AppLocalDataLocation: the latter inserts the organisation
+    // name when one is set, and needs the application name before it is known.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty())
+        return DriveRoot(QString());
+    return DriveRoot(base + QStringLiteral("/Zorimex"));
+#endif
+}
+
+QString DriveRoot::rootOfPath(const QString& absolutePath) {
+    const QString p = QDir::fromNativeSeparators(absolutePath);
+    if (p.size() >= 2 && p.at(0).isLetter() && p.at(1) == QLatin1Char(':'))
+        return p.left(2).toUpper() + QLatin1Char('/');
+    if (p.startsWith(QLatin1String("//"))) {
+        const qsizetype serverEnd = p.indexOf(QLatin1Char('/'), 2);
+        if (serverEnd > 2) {
+            const qsizetype shareEnd = p.indexOf(QLatin1Char('/'), serverEnd + 1);
+            const QString share = shareEnd < 0 ? p : p.left(shareEnd);
+            if (share.size() > serverEnd + 1)
+                return share + QLatin1Char('/');
+        }
+    }
+    return QStringLiteral("/");
+}
+
+QString DriveRoot::resolve(const QString& rootRelative) const {
+    if (!isValid())
+        return QString();
+    QString relative = QDir::fromNativeSeparators(rootRelative);
+    while (relative.startsWith(QLatin1Char('/')))
+        relative.remove(0, 1);
+    if (relative.isEmpty())
+        return folder_;
+    return folder_.endsWith(QLatin1Char('/')) ? folder_ + relative
+                                              : folder_ + QLatin1Char('/') + relative;
+}
+
+} // namespace zorimex

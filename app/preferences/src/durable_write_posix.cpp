@@ -1,0 +1,149 @@
+#include <zorimex/preferences/durable_write.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zorimex {
+
+namespace {
+
+QString systemMessage(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+AppError errnoError(int code, const QString& path) {
+    return AppError::make(errorNumberForErrno(code), path, systemMessage(code));
+}
+
+/// Opens a new, empty file beside target under a name nobody else uses.
+int createTemporaryBeside(const QString& folder, const QString& fileName, QByteArray& tempPath) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = QFile::encodeName(
+            QStringLiteral("%1/.%2.%3.tmp")
+                .arg(folder, fileName)
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+/// Makes the folder's entry for the renamed file durable too; a folder that cannot be synced
+/// (some network file systems) still holds the new file, so failures are not reported.
+void syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+PosixFileCalls PosixFileCalls::system() {
+    return {::write, ::fsync, ::close, ::rename};
+}
+
+DurableWriter::DurableWriter() : calls_(PosixFileCalls::system()) {}
+
+int errorNumberForErrno(int code) {
+    switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return error_number::PathNotFound;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return error_number::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+    case EBUSY:
+    case EEXIST:
+        return error_number::PathFileAccess;
+    default:
+        return error_number::DeviceIo;
+    }
+}
+
+std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
+    const QFileInfo requested(path);
+    if (!QFileInfo(requested.absolutePath()).isDir())
+        return AppError::make(error_number::PathNotFound, path);
+
+    // Write through a symbolic link, not over it.
+    QString targetPath = requested.absoluteFilePath();
+    if (requested.isSymLink() && requested.exists())
+        targetPath = requested.canonicalFilePath();
+    const QByteArray target = QFile::encodeName(targetPath);
+    const QFileInfo targetInfo(targetPath);
+    const QString folder = targetInfo.absolutePath();
+
+    // Renaming would happily replace a read-only file or a special file; the user's protection
+    // and whatever stands there count for more than the new answer.
+    struct stat old {};
+    const bool existed = ::stat(target.constData(), &old) == 0;
+    if (existed) {
+        if (S_ISDIR(old.st_mode))
+            return errnoError(EISDIR, path);
+        if (!S_ISREG(old.st_mode))
+            return AppError::make(error_number::PathFileAccess, path);
+        if (::access(target.constData(), W_OK) != 0)
+            return errnoError(errno, path);
+    }
+
+    QByteArray tempPath;
+    int fd = createTemporaryBeside(folder, targetInfo.fileName(), tempPath);
+    if (fd < 0)
+        return errnoError(errno, path);
+
+    const auto fail = [&](int code) {
+        if (fd >= 0)
+            calls_.close(fd);
+        ::unlink(tempPath.constData());
+        return errnoError(code, path);
+    };
+
+    if (existed)
+        ::fchmod(fd, old.st_mode & 07777);
+
+    const char* data = bytes.data();
+    auto remaining = static_cast<size_t>(bytes.size());
+    while (remaining > 0) {
+        const ssize_t written = calls_.write(fd, data, remaining);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (written == 0)
+            return fail(EIO);
+        data += written;
+        remaining -= static_cast<size_t>(written);
+    }
+    if (calls_.fsync(fd) != 0)
+        return fail(errno);
+    const int closeResult = calls_.close(fd);
+    fd = -1;
+    if (closeResult != 0)
+        return fail(errno);
+    if (calls_.rename(tempPath.constData(), target.constData()) != 0)
+        return fail(errno);
+    syncFolder(folder);
+    return std::nullopt;
+}
+
+} // namespace zorimex

@@ -1,0 +1,109 @@
+#include <zorimex/preferences/preference_file.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace zorimex {
+
+namespace {
+
+enum class ReadOutcome { Value, FolderMissing, FileMissing, Empty, NotAllowed, ReadFailed };
+
+struct RawRead {
+    ReadOutcome outcome;
+    QString value;
+    QString detail;
+};
+
+/// Why a file could not be opened, judged from what stands on the disk after the attempt.
+ReadOutcome explainOpenFailure(const QString& folderPath, const QString& filePath) {
+    if (!QFileInfo(folderPath).isDir())
+        return ReadOutcome::FolderMissing;
+    const QFileInfo file(filePath);
+    if (!file.exists() && !file.isSymLink())
+        return ReadOutcome::FileMissing;
+    return ReadOutcome::NotAllowed;
+}
+
+RawRead readFirstLine(const QString& folderPath, const QString& filePath) {
+    if (filePath.isEmpty())
+        return {ReadOutcome::FolderMissing, {}, {}};
+    // A folder, pipe or device where the file belongs is refused before opening: a pipe would
+    // block the start-up forever.
+    const QFileInfo info(filePath);
+    if (info.exists() && !info.isFile())
+        return {ReadOutcome::NotAllowed, {}, {}};
+
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {explainOpenFailure(folderPath, filePath), {}, file.errorString()};
+    const QByteArray head = file.read(PreferenceFile::kReadLimit);
+    if (head.isEmpty() && file.error() != QFileDevice::NoError)
+        return {ReadOutcome::ReadFailed, {}, file.errorString()};
+    if (head.isEmpty())
+        return {ReadOutcome::Empty, {}, {}};
+
+    qsizetype end = 0;
+    while (end < head.size() && head.at(end) != '\r' && head.at(end) != '\n')
+        ++end;
+    return {ReadOutcome::Value, QString::fromLatin1(head.constData(), end), {}};
+}
+
+} // namespace
+
+PreferenceFile::PreferenceFile(const DriveRoot& root, const DurableWriter& writer)
+    : folderPath_(root.resolve(folderRelativePath())),
+      filePath_(root.resolve(folderRelativePath() + QLatin1Char('/') + fileName())),
+      writer_(writer) {}
+
+std::optional<AppError> PreferenceFile::ensureInstalled() const {
+    if (folderPath_.isEmpty())
+        return AppError::make(error_number::PathNotFound, folderRelativePath());
+    if (QFileInfo(folderPath_).isDir())
+        return std::nullopt;
+    if (!QDir().mkpath(folderPath_))
+        return AppError::make(error_number::PathFileAccess, folderPath_);
+    return writer_.replace(filePath_, QByteArrayView("U\r\n"));
+}
+
+PreferenceRead PreferenceFile::read() const {
+    RawRead raw = readFirstLine(folderPath_, filePath_);
+    const QString shownPath =
+        filePath_.isEmpty() ? folderRelativePath() + QLatin1Char('/') + fileName() : filePath_;
+    const auto failure = [&](int number) {
+        return PreferenceRead{{}, AppError::make(number, shownPath, raw.detail)};
+    };
+    switch (raw.outcome) {
+    case ReadOutcome::Value:
+        return PreferenceRead{std::move(raw.value), std::nullopt};
+    case ReadOutcome::FolderMissing:
+        return failure(error_number::PathNotFound);
+    case ReadOutcome::FileMissing:
+        return failure(error_number::FileNotFound);
+    case ReadOutcome::Empty:
+        return failure(error_number::InputPastEnd);
+    case ReadOutcome::NotAllowed:
+        return failure(error_number::PathFileAccess);
+    case ReadOutcome::ReadFailed:
+        return failure(error_number::DeviceIo);
+    }
+    return failure(error_number::DeviceIo);
+}
+
+std::optional<QString> PreferenceFile::peek() const {
+    RawRead raw = readFirstLine(folderPath_, filePath_);
+    if (raw.outcome != ReadOutcome::Value)
+        return std::nullopt;
+    return std::move(raw.value);
+}
+
+std::optional<AppError> PreferenceFile::write(char answer) const {
+    if (filePath_.isEmpty())
+        return AppError::make(error_number::PathNotFound,
+                              folderRelativePath() + QLatin1Char('/') + fileName());
+    const char line[] = {answer, '\r', '\n'};
+    return writer_.replace(filePath_, QByteArrayView(line, 3));
+}
+
+} // namespace zorimex
