@@ -24,7 +24,8 @@ DriveRoot DriveRoot::current() {
 }
 
 QString DriveRoot::rootOfPath(const QString& absolutePath) {
-    const QString p = QDir::fromNativeSeparators(absolutePath);
+    QString p = absolutePath;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (p.size() >= 2 && p.at(0).isLetter() && p.at(1) == QLatin1Char(':'))
         return p.left(2).toUpper() + QLatin1Char('/');
     if (p.startsWith(QLatin1String("//"))) {
@@ -42,7 +43,9 @@ QString DriveRoot::rootOfPath(const QString& absolutePath) {
 QString DriveRoot::resolve(const QString& rootRelative) const {
     if (!isValid())
         return QString();
-    QString relative = QDir::fromNativeSeparators(rootRelative);
+    // Written the Windows way whatever the platform.
+    QString relative = rootRelative;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (relative.startsWith(QLatin1Char('/')))
         relative.remove(0, 1);
     if (relative.isEmpty())

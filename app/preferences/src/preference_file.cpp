@@ -21,7 +21,7 @@ ReadOutcome explainOpenFailure(const QString& folderPath, const QString& filePat
     if (!QFileInfo(folderPath).isDir())
         return ReadOutcome::FolderMissing;
     const QFileInfo file(filePath);
-    if (!file.exists() && !file.isSymLink())
+    if (!file.exists())
         return ReadOutcome::FileMissing;
     return ReadOutcome::NotAllowed;
 }

@@ -1,0 +1,461 @@
+// The preference file on a temporary drive root: what start-up reads, what the consent answers
+// write, and what a failing disk leaves behind.
+
+#include <zorimex/preferences/preference_file.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using zorimex::AppError;
+using zorimex::DriveRoot;
+using zorimex::DurableWriter;
+using zorimex::PreferenceFile;
+namespace error_number = zorimex::error_number;
+
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+/// Everything in the folder except the preference file itself: leftovers of a replacement.
+QStringList strayEntries(const QString& folder) {
+    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                 QDir::NoDotAndDotDot);
+    entries.removeAll(PreferenceFile::fileName());
+    return entries;
+}
+
+// Failing stand-ins for the calls a replacement makes after its temporary file is open.
+int g_failureCode = 0;
+ssize_t failingWrite(int, const void*, size_t) {
+    errno = g_failureCode;
+    return -1;
+}
+ssize_t writeOneByteThenFail(int fd, const void* buffer, size_t count) {
+    static bool wroteOne = false;
+    wroteOne = !wroteOne;
+    if (wroteOne)
+        return ::write(fd, buffer, count > 0 ? 1 : 0);
+    errno = g_failureCode;
+    return -1;
+}
+int failingFsync(int) {
+    errno = g_failureCode;
+    return -1;
+}
+int failingClose(int fd) {
+    ::close(fd);
+    errno = g_failureCode;
+    return -1;
+}
+int failingRename(const char*, const char*) {
+    errno = g_failureCode;
+    return -1;
+}
+
+enum class FailingCall { Write, ShortWrite, Fsync, Close, Rename };
+
+} // namespace
+
+Q_DECLARE_METATYPE(FailingCall)
+
+class PreferenceFileTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> driveDir_;
+    QTemporaryDir& drive() const { return *driveDir_; }
+    QString folder() const {
+        return drive().filePath(QStringLiteral("Program Files/Zorimex 2002"));
+    }
+    QString file() const { return folder() + QStringLiteral("/or.txt"); }
+    PreferenceFile preferences() const { return PreferenceFile(DriveRoot(drive().path())); }
+
+private slots:
+    void init() {
+        driveDir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(driveDir_->isValid());
+    }
+
+    void pathIsBelowTheDriveRoot() {
+        QCOMPARE(preferences().path(), file());
+        QCOMPARE(preferences().folderPath(), folder());
+    }
+
+    void firstLineIsTheValue_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("U with CR LF") << QByteArray("U\r\n") << "U";
+        QTest::newRow("Y with LF alone") << QByteArray("Y\n") << "Y";
+        QTest::newRow("Y with CR alone") << QByteArray("Y\r") << "Y";
+        QTest::newRow("Y without line end") << QByteArray("Y") << "Y";
+        QTest::newRow("only the first of several lines") << QByteArray("N\r\nY\r\n") << "N";
+        QTest::newRow("first of LF lines") << QByteArray("N\nY\n") << "N";
+        QTest::newRow("CR alone ends the line before a LF line") << QByteArray("N\rY\n") << "N";
+        QTest::newRow("trailing blank kept") << QByteArray("Y \r\n") << "Y ";
+        QTest::newRow("leading blank kept") << QByteArray(" Y\r\n") << " Y";
+        QTest::newRow("tab kept") << QByteArray("Y\t\r\n") << "Y\t";
+        QTest::newRow("lower case kept") << QByteArray("y\r\n") << "y";
+        QTest::newRow("longer value beginning with Y") << QByteArray("Yes\r\n") << "Yes";
+        QTest::newRow("empty first line CR LF") << QByteArray("\r\nY\r\n") << "";
+        QTest::newRow("empty first line LF") << QByteArray("\nY") << "";
+        QTest::newRow("only a CR") << QByteArray("\r") << "";
+        QTest::newRow("LF CR is two line ends") << QByteArray("Y\n\rN") << "Y";
+        QTest::newRow("byte order mark is not skipped")
+            << QByteArray("\xEF\xBB\xBFY\r\n") << QString::fromLatin1("\xEF\xBB\xBFY");
+        QTest::newRow("invalid UTF-8 read byte by byte")
+            << QByteArray("\xFF\xFE\xC3\r\n") << QString::fromLatin1("\xFF\xFE\xC3");
+        QTest::newRow("NUL bytes are characters")
+            << QByteArray("Y\0\0\r\n", 5) << QString::fromLatin1(QByteArray("Y\0\0", 3));
+        QTest::newRow("only NUL") << QByteArray("\0", 1) << QString(QChar(u'\0'));
+        QTest::newRow("Shift-JIS bytes")
+            << QByteArray("\x82\xCD\x82\xA2\r\n") << QString::fromLatin1("\x82\xCD\x82\xA2");
+    }
+    void firstLineIsTheValue() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, value);
+        QVERIFY(QDir().mkpath(folder()));
+        writeBytes(file(), bytes);
+
+        const auto read = preferences().read();
+        QVERIFY(read.ok());
+        QCOMPARE(read.value, value);
+        QCOMPARE(preferences().peek(), std::optional<QString>(value));
+        QCOMPARE(contentOf(file()), bytes); // reading changes nothing
+    }
+
+    void hugeLineWithoutLineEndIsReadOnlyInPart() {
+        QVERIFY(QDir().mkpath(folder()));
+        writeBytes(file(), QByteArray(1024 * 1024, 'Y'));
+        const auto read = preferences().read();
+        QVERIFY(read.ok());
+        QCOMPARE(read.value.size(), PreferenceFile::kReadLimit);
+        QVERIFY(read.value != QStringLiteral("Y"));
+    }
+
+    void lineEndRightAfterTheReadLimitIsNotNeeded() {
+        QVERIFY(QDir().mkpath(folder()));
+        QByteArray bytes(PreferenceFile::kReadLimit - 1, 'N');
+        bytes += "\r\n";
+        writeBytes(file(), bytes);
+        QCOMPARE(preferences().read().value.size(), PreferenceFile::kReadLimit - 1);
+    }
+
+    void readFailures_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("number");
+        QTest::newRow("no folder: path not found") << "no folder" << error_number::PathNotFound;
+        QTest::newRow("no Program Files either")
+            << "no drive folders" << error_number::PathNotFound;
+        QTest::newRow("a file where the folder belongs")
+            << "file as folder" << error_number::PathNotFound;
+        QTest::newRow("folder without file: file not found")
+            << "no file" << error_number::FileNotFound;
+        QTest::newRow("dangling link: file not found")
+            << "dangling link" << error_number::FileNotFound;
+        QTest::newRow("empty file: input past end") << "empty" << error_number::InputPastEnd;
+        QTest::newRow("a folder named or.txt: access error")
+            << "folder as file" << error_number::PathFileAccess;
+        QTest::newRow("a pipe named or.txt: access error, no hang")
+            << "pipe" << error_number::PathFileAccess;
+        QTest::newRow("unreadable file: access error")
+            << "unreadable" << error_number::PathFileAccess;
+    }
+    void readFailures() {
+        QFETCH(QString, situation);
+        QFETCH(int, number);
+        const QString programFiles = drive().filePath(QStringLiteral("Program Files"));
+        if (situation == QLatin1String("no drive folders")) {
+        } else if (situation == QLatin1String("no folder")) {
+            QVERIFY(QDir().mkpath(programFiles));
+        } else if (situation == QLatin1String("file as folder")) {
+            QVERIFY(QDir().mkpath(programFiles));
+            writeBytes(folder(), "U\r\n");
+        } else {
+            QVERIFY(QDir().mkpath(folder()));
+            if (situation == QLatin1String("dangling link"))
+                QVERIFY(QFile::link(drive().filePath(QStringLiteral("gone.txt")), file()));
+            else if (situation == QLatin1String("empty"))
+                writeBytes(file(), QByteArray());
+            else if (situation == QLatin1String("folder as file"))
+                QVERIFY(QDir().mkpath(file()));
+            else if (situation == QLatin1String("pipe"))
+                QCOMPARE(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
+            else if (situation == QLatin1String("unreadable")) {
+                if (::geteuid() == 0)
+                    QSKIP("permissions do not stop the superuser");
+                writeBytes(file(), "Y\r\n");
+                QVERIFY(QFile::setPermissions(file(), QFileDevice::WriteOwner));
+            }
+        }
+
+        const auto read = preferences().read();
+        QVERIFY(!read.ok());
+        QCOMPARE(read.error->number, number);
+        QCOMPARE(read.error->path, file());
+        QVERIFY(!read.error->description.isEmpty());
+        QCOMPARE(preferences().peek(), std::nullopt);
+    }
+
+    void invalidDriveRootFindsNothing() {
+        const PreferenceFile nowhere{DriveRoot(QString())};
+        QVERIFY(nowhere.path().isEmpty());
+        QCOMPARE(nowhere.read().error->number, error_number::PathNotFound);
+        QCOMPARE(nowhere.peek(), std::nullopt);
+        QCOMPARE(nowhere.write('Y')->number, error_number::PathNotFound);
+        QCOMPARE(nowhere.ensureInstalled()->number, error_number::PathNotFound);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("Program Files/Zorimex 2002")));
+    }
+
+    void firstRunInstallsUnanswered() {
+        QVERIFY(!preferences().ensureInstalled());
+        QCOMPARE(contentOf(file()), QByteArray("U\r\n"));
+        QCOMPARE(preferences().read().value, QStringLiteral("U"));
+        QCOMPARE(strayEntries(folder()), QStringList());
+    }
+
+    void installationLeavesAnExistingFolderAlone_data() {
+        QTest::addColumn<bool>("withFile");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("readNumber");
+        QTest::newRow("no file stays missing")
+            << false << QByteArray() << error_number::FileNotFound;
+        QTest::newRow("empty stays empty") << true << QByteArray() << error_number::InputPastEnd;
+        QTest::newRow("answer kept") << true << QByteArray("N\r\n") << 0;
+    }
+    void installationLeavesAnExistingFolderAlone() {
+        QFETCH(bool, withFile);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, readNumber);
+        QVERIFY(QDir().mkpath(folder()));
+        if (withFile)
+            writeBytes(file(), bytes);
+
+        QVERIFY(!preferences().ensureInstalled());
+        QCOMPARE(QFileInfo::exists(file()), withFile);
+        if (withFile)
+            QCOMPARE(contentOf(file()), bytes);
+        const auto read = preferences().read();
+        QCOMPARE(read.ok() ? 0 : read.error->number, readNumber);
+    }
+
+    void installationThatCannotCreateTheFolderFails() {
+        writeBytes(drive().filePath(QStringLiteral("Program Files")), "in the way");
+        const auto error = preferences().ensureInstalled();
+        QVERIFY(error);
+        QCOMPARE(error->number, error_number::PathFileAccess);
+        QCOMPARE(error->path, folder());
+    }
+
+    void writeLeavesExactlyOneLine_data() {
+        QTest::addColumn<char>("answer");
+        QTest::addColumn<std::optional<QByteArray>>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray yes("\x59\x0D\x0A");
+        const QByteArray no("\x4E\x0D\x0A");
+        QTest::newRow("Y replaces U") << 'Y' << std::optional(QByteArray("U\r\n")) << yes;
+        QTest::newRow("N replaces U") << 'N' << std::optional(QByteArray("U\r\n")) << no;
+        QTest::newRow("Y creates a missing file") << 'Y' << std::optional<QByteArray>() << yes;
+        QTest::newRow("N fills an empty file") << 'N' << std::optional(QByteArray()) << no;
+        QTest::newRow("Y replaces several lines")
+            << 'Y' << std::optional(QByteArray("U\r\nsecond\r\nthird\n")) << yes;
+        QTest::newRow("N replaces a long file")
+            << 'N' << std::optional(QByteArray(200000, 'x')) << no;
+        QTest::newRow("Y replaces Y") << 'Y' << std::optional(QByteArray("Y\r\n")) << yes;
+    }
+    void writeLeavesExactlyOneLine() {
+        QFETCH(char, answer);
+        QFETCH(std::optional<QByteArray>, before);
+        QFETCH(QByteArray, after);
+        QVERIFY(QDir().mkpath(folder()));
+        if (before)
+            writeBytes(file(), *before);
+
+        QVERIFY(!preferences().write(answer));
+        QCOMPARE(contentOf(file()), after);
+        QCOMPARE(preferences().read().value, QString(QLatin1Char(answer)));
+        QCOMPARE(strayEntries(folder()), QStringList());
+    }
+
+    void writeWorksBelowAJapaneseFolderName() {
+        const QString root = drive().filePath(QStringLiteral("ドライブ 甲"));
+        QVERIFY(QDir().mkpath(root));
+        const PreferenceFile file{DriveRoot(root)};
+        QVERIFY(!file.ensureInstalled());
+        QVERIFY(!file.write('N'));
+        QCOMPARE(file.read().value, QStringLiteral("N"));
+    }
+
+    void writeKeepsTheFileMode() {
+        QVERIFY(QDir().mkpath(folder()));
+        writeBytes(file(), "U\r\n");
+        QVERIFY(QFile::setPermissions(file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadGroup));
+        QVERIFY(!preferences().write('Y'));
+        QCOMPARE(QFile::permissions(file()) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+    }
+
+    void writeGoesThroughASymbolicLink() {
+        QVERIFY(QDir().mkpath(folder()));
+        const QString real = drive().filePath(QStringLiteral("real-or.txt"));
+        writeBytes(real, "U\r\n");
+        QVERIFY(QFile::link(real, file()));
+        QVERIFY(!preferences().write('N'));
+        QVERIFY(QFileInfo(file()).isSymLink());
+        QCOMPARE(contentOf(real), QByteArray("N\r\n"));
+    }
+
+    void writeWithoutTheFolderIsPathNotFound() {
+        QVERIFY(QDir().mkpath(drive().filePath(QStringLiteral("Program Files"))));
+        const auto error = preferences().write('Y');
+        QVERIFY(error);
+        QCOMPARE(error->number, error_number::PathNotFound);
+        QCOMPARE(error->path, file());
+        QVERIFY(!QFileInfo::exists(folder())); // nothing created on the way
+    }
+
+    void writeOverAFolderChangesNothing() {
+        QVERIFY(QDir().mkpath(file()));
+        writeBytes(file() + QStringLiteral("/inside.txt"), "kept");
+        const auto error = preferences().write('Y');
+        QVERIFY(error);
+        QCOMPARE(error->number, error_number::PathFileAccess);
+        QVERIFY(QFileInfo(file()).isDir());
+        QCOMPARE(contentOf(file() + QStringLiteral("/inside.txt")), QByteArray("kept"));
+        QCOMPARE(strayEntries(folder()), QStringList());
+    }
+
+    void writeToAReadOnlyFileChangesNothing() {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not stop the superuser");
+        QVERIFY(QDir().mkpath(folder()));
+        writeBytes(file(), "U\r\n");
+        QVERIFY(QFile::setPermissions(file(), QFileDevice::ReadOwner));
+        const auto error = preferences().write('Y');
+        QVERIFY(error);
+        QCOMPARE(error->number, error_number::PathFileAccess);
+        QCOMPARE(contentOf(file()), QByteArray("U\r\n"));
+    }
+
+    void writeFailingAfterTheOpenKeepsTheOldContent_data() {
+        QTest::addColumn<FailingCall>("call");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("number");
+        QTest::newRow("disk full on write")
+            << FailingCall::Write << ENOSPC << error_number::DiskFull;
+        QTest::newRow("quota on write") << FailingCall::Write << EDQUOT << error_number::DiskFull;
+        QTest::newRow("device error on write")
+            << FailingCall::Write << EIO << error_number::DeviceIo;
+        QTest::newRow("disk full after one byte")
+            << FailingCall::ShortWrite << ENOSPC << error_number::DiskFull;
+        QTest::newRow("device error on sync")
+            << FailingCall::Fsync << EIO << error_number::DeviceIo;
+        QTest::newRow("disk full on close")
+            << FailingCall::Close << ENOSPC << error_number::DiskFull;
+        QTest::newRow("read-only file system on rename")
+            << FailingCall::Rename << EROFS << error_number::PathFileAccess;
+    }
+    void writeFailingAfterTheOpenKeepsTheOldContent() {
+        QFETCH(FailingCall, call);
+        QFETCH(int, code);
+        QFETCH(int, number);
+        QVERIFY(QDir().mkpath(folder()));
+        const QByteArray before("U\r\nsecond line\r\n");
+        writeBytes(file(), before);
+
+        zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
+        switch (call) {
+        case FailingCall::Write:
+            calls.write = failingWrite;
+            break;
+        case FailingCall::ShortWrite:
+            calls.write = writeOneByteThenFail;
+            break;
+        case FailingCall::Fsync:
+            calls.fsync = failingFsync;
+            break;
+        case FailingCall::Close:
+            calls.close = failingClose;
+            break;
+        case FailingCall::Rename:
+            calls.rename = failingRename;
+            break;
+        }
+        g_failureCode = code;
+        const PreferenceFile failing{DriveRoot(drive().path()), DurableWriter(calls)};
+
+        const auto error = failing.write('Y');
+        QVERIFY(error);
+        QCOMPARE(error->number, number);
+        QCOMPARE(error->path, file());
+        QVERIFY(!error->detail.isEmpty());
+        QCOMPARE(contentOf(file()), before);
+        QCOMPARE(strayEntries(folder()), QStringList());
+    }
+
+    void writeOnAFullDiskKeepsTheOldContent() {
+        const QString mountPoint = drive().filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                               QStringLiteral("size=64k"), QStringLiteral("tmpfs"), mountPoint}) !=
+            0)
+            QSKIP("mounting a small file system is not permitted here");
+        const auto unmount =
+            qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint}); });
+
+        const PreferenceFile small{DriveRoot(mountPoint)};
+        QVERIFY(!small.ensureInstalled());
+        const QString smallFolder = small.folderPath();
+
+        const int filler =
+            ::open(QFile::encodeName(mountPoint + QStringLiteral("/filler")).constData(),
+                   O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        QVERIFY(filler >= 0);
+        const QByteArray chunk(4096, 'x');
+        int lastErrno = 0;
+        for (int i = 0; i < 1000; ++i) {
+            if (::write(filler, chunk.constData(), static_cast<size_t>(chunk.size())) < 0) {
+                lastErrno = errno;
+                break;
+            }
+        }
+        // Fill the last partial page too.
+        while (lastErrno == ENOSPC && ::write(filler, "x", 1) == 1) {
+        }
+        ::close(filler);
+        QCOMPARE(lastErrno, ENOSPC);
+
+        const auto error = small.write('Y');
+        QVERIFY(error);
+        QCOMPARE(error->number, error_number::DiskFull);
+        QCOMPARE(contentOf(small.path()), QByteArray("U\r\n"));
+        QCOMPARE(small.read().value, QStringLiteral("U"));
+        QCOMPARE(strayEntries(smallFolder), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(PreferenceFileTest)
+#include "tst_preference_file.moc"
