@@ -1,0 +1,84 @@
+#include <zorimex/webpane/web_pane_loader.h>
+#include <zorimex/webpane/web_view_plugin.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace zorimex::webpane {
+
+QStringList WebPaneLoader::defaultPluginFolders() {
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    QStringList folders{
+        executableFolder,
+        QDir::cleanPath(executableFolder +
+                        QStringLiteral("/../" ZORIMEX_INSTALL_LIBDIR "/zorimex")),
+        QDir::cleanPath(executableFolder + QStringLiteral("/../lib/zorimex")),
+        QStringLiteral(ZORIMEX_INSTALL_FULL_LIBDIR "/zorimex"),
+    };
+    folders.removeDuplicates();
+    return folders;
+}
+
+WebPaneLoader::WebPaneLoader() : folders_(defaultPluginFolders()) {}
+
+WebPaneLoader::WebPaneLoader(const QStringList& pluginFolders) : folders_(pluginFolders) {}
+
+QString WebPaneLoader::loadPlugin() {
+    QStringList loadErrors;
+    for (const QString& folder : std::as_const(folders_)) {
+        if (folder.isEmpty())
+            continue;
+        // QPluginLoader adds the platform's prefix and suffix and leaves fileName() empty when
+        // no such file is in the folder.
+        QPluginLoader loader(QDir(folder).filePath(pluginBaseName()));
+        if (loader.fileName().isEmpty())
+            continue;
+        QObject* instance = loader.instance();
+        if (instance == nullptr) {
+            loadErrors << loader.errorString();
+            continue;
+        }
+        plugin_ = qobject_cast<WebViewPlugin*>(instance);
+        if (plugin_ != nullptr)
+            return QString();
+        loadErrors << QStringLiteral("%1 is not a web view plugin").arg(loader.fileName());
+    }
+    if (!loadErrors.isEmpty())
+        return loadErrors.join(QLatin1Char('\n'));
+    return QStringLiteral("%1 not found in: %2")
+        .arg(pluginBaseName(), folders_.join(QStringLiteral(", ")));
+}
+
+WebPaneResult WebPaneLoader::navigate(QWidget* parent, const QUrl& url) {
+    if (plugin_ == nullptr) {
+        const QString failure = loadPlugin();
+        if (plugin_ == nullptr)
+            return {nullptr, failure};
+    }
+    const QString unavailable = plugin_->unavailableReason();
+    if (!unavailable.isEmpty())
+        return {nullptr, unavailable};
+    QWidget* view = plugin_->createView(parent);
+    if (view == nullptr)
+        return {nullptr, QStringLiteral("the web view plugin created no view")};
+    fillWith(parent, view);
+    plugin_->navigate(view, url);
+    return {view, QString()};
+}
+
+void fillWith(QWidget* parent, QWidget* child) {
+    QLayout* layout = parent->layout();
+    if (layout == nullptr) {
+        layout = new QVBoxLayout(parent);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+    }
+    layout->addWidget(child);
+    child->show();
+}
+
+} // namespace zorimex::webpane
