@@ -2,13 +2,13 @@
 
 #include "utf8.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace zorimex {
 
@@ -64,6 +64,30 @@ constexpr bool IsBlank(char c) noexcept {
     return c == ' ' || c == '\t';
 }
 
+// Characters for std::from_chars: on the stack for any amount a person types, on the heap only
+// for the rare text longer than that.
+class ScanBuffer {
+public:
+    void push_back(char c) {
+        if (size_ < kInline) {
+            inline_[size_++] = c;
+            return;
+        }
+        if (heap_.empty())
+            heap_.assign(inline_.data(), size_);
+        heap_.push_back(c);
+        ++size_;
+    }
+    const char* data() const { return size_ <= kInline ? inline_.data() : heap_.data(); }
+    std::size_t size() const { return size_; }
+
+private:
+    static constexpr std::size_t kInline = 128;
+    std::array<char, kInline> inline_{};
+    std::string heap_;
+    std::size_t size_ = 0;
+};
+
 // Scans an amount character by character, keeping in `out` only what std::from_chars reads:
 // sign "-", digits, ".", "e", exponent sign and digits. Also tracks the decimal exponent of the
 // first significant digit, which tells an overflow from an underflow when from_chars refuses.
@@ -71,7 +95,7 @@ class AmountScanner {
 public:
     explicit AmountScanner(std::string_view text) : text_(text) {}
 
-    bool scan(std::string& out) {
+    bool scan(ScanBuffer& out) {
         char c = next();
         while (IsBlank(c))
             c = next();
@@ -185,8 +209,7 @@ private:
 
 std::optional<double> ReadNumber(std::string_view text) noexcept {
     try {
-        std::string normalized;
-        normalized.reserve(text.size() < 64 ? 64 : text.size());
+        ScanBuffer normalized;
         AmountScanner scanner(text);
         if (!scanner.scan(normalized))
             return std::nullopt;
@@ -278,14 +301,16 @@ std::string RightChars(std::string_view text, std::size_t count) {
         return {};
     if (count >= text.size()) // never more characters than bytes
         return std::string(text);
-    // Character starts, newest last; only the last `count` are needed, kept in a ring.
-    std::vector<std::size_t> starts(count, 0);
-    std::size_t seen = 0;
+    // Two walks: count the characters, then skip all but the last `count` of them.
+    std::size_t characters = 0;
     for (std::size_t pos = 0; pos < text.size(); pos += utf8::DecodeAt(text, pos).length)
-        starts[seen++ % count] = pos;
-    if (seen <= count)
+        ++characters;
+    if (characters <= count)
         return std::string(text);
-    return std::string(text.substr(starts[seen % count]));
+    std::size_t pos = 0;
+    for (std::size_t skip = characters - count; skip > 0; --skip)
+        pos += utf8::DecodeAt(text, pos).length;
+    return std::string(text.substr(pos));
 }
 
 } // namespace zorimex
