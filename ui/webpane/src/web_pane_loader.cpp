@@ -54,6 +54,8 @@ QString WebPaneLoader::loadPlugin() {
 }
 
 WebPaneResult WebPaneLoader::navigate(QWidget* parent, const QUrl& url) {
+    if (parent == nullptr)
+        return {nullptr, QStringLiteral("no pane to put the web view in")};
     if (plugin_ == nullptr) {
         const QString failure = loadPlugin();
         if (plugin_ == nullptr)

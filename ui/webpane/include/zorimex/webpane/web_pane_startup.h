@@ -6,6 +6,8 @@
 // cannot start. Setting it costs about 59 MiB at start-up, so the program sets it only when this
 // run may navigate the pane: when the preference file says "U" (the consent dialog may answer
 // yes) or "Y". The value is peeked silently; the real read and its error report come later.
+// The first-run installation must already have happened when the value is peeked, or the first
+// run, which writes "U", could never show the page after a yes.
 
 #include <QString>
 
