@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, everything Zorimex needs to build, run and test.
+set -euo pipefail
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+  nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
+  xvfb xauth x11-utils
+  clang libclang-rt-14-dev clang-format clang-tidy
+  appstream desktop-file-utils dpkg-dev file
+)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+echo "build dependencies installed"
