@@ -1,0 +1,111 @@
+// The selection window's map must put land under the green-backed buttons and sea right beside
+// land under the blue-backed ones, or the buttons stand out as coloured squares.
+
+#include "map_button_table.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr QRgb land = 0xFF00FF00u;
+constexpr double minimumSquareLand = 0.6;
+constexpr double maximumCoastDistance = 9.0; // px from a sea button's centre to land
+
+bool isLand(const QImage& map, int x, int y) {
+    return map.pixel(x, y) == land;
+}
+
+double squareLandShare(const QImage& map, const MapButton& button) {
+    int count = 0;
+    for (int y = button.top; y < button.top + button.size; ++y)
+        for (int x = button.left; x < button.left + button.size; ++x)
+            count += isLand(map, x, y) ? 1 : 0;
+    return count / double(button.size * button.size);
+}
+
+double distanceToLand(const QImage& map, int cx, int cy) {
+    double best = INFINITY;
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x)
+            if (isLand(map, x, y))
+                best = std::min(best, std::hypot(double(x - cx), double(y - cy)));
+    return best;
+}
+
+} // namespace
+
+class WorldMapTest : public QObject {
+    Q_OBJECT
+
+    QImage map;
+    QList<MapButton> buttons;
+
+private slots:
+    void initTestCase() {
+        QImageReader reader(QStringLiteral(ZORIMEX_PICTURES_DIR "/world_map.gif"));
+        QCOMPARE(reader.format(), QByteArray("gif"));
+        map = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!map.isNull(), qPrintable(reader.errorString()));
+        buttons = mapButtonsFromForm(QStringLiteral(ZORIMEX_FORM4_UI), map.width(), map.height());
+        QCOMPARE(buttons.size(), 17);
+    }
+
+    void generatorTableMatchesWindowDefinition() {
+        // The map generator places countries by its own copy of the button table.
+        QList<MapButton> table = mapButtonsFromGeneratorTable(QStringLiteral(ZORIMEX_MAP_TABLE));
+        QList<MapButton> form = buttons;
+        const auto byName = [](const MapButton& a, const MapButton& b) { return a.name < b.name; };
+        std::sort(table.begin(), table.end(), byName);
+        std::sort(form.begin(), form.end(), byName);
+        QCOMPARE(table, form);
+    }
+
+    void mapIsPureLandOnTransparentSea() {
+        qsizetype landPixels = 0;
+        for (int y = 0; y < map.height(); ++y) {
+            for (int x = 0; x < map.width(); ++x) {
+                const QRgb pixel = map.pixel(x, y);
+                if (pixel == land)
+                    ++landPixels;
+                else if (qAlpha(pixel) != 0)
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is neither land nor sea: #%3")
+                                         .arg(x)
+                                         .arg(y)
+                                         .arg(pixel, 8, 16, QLatin1Char('0'))));
+            }
+        }
+        // A world map without Antarctica is about a third land.
+        const double share = double(landPixels) / double(map.width() * map.height());
+        QVERIFY2(share > 0.2 && share < 0.5, qPrintable(QString::number(share)));
+    }
+
+    void buttonStandsOnItsGround_data() {
+        QTest::addColumn<MapButton>("button");
+        for (const MapButton& button : std::as_const(buttons))
+            QTest::newRow(qPrintable(button.name)) << button;
+    }
+
+    void buttonStandsOnItsGround() {
+        QFETCH(MapButton, button);
+        const int cx = button.left + button.size / 2;
+        const int cy = button.top + button.size / 2;
+        if (button.onLand) {
+            QVERIFY2(isLand(map, cx, cy), "green-backed button's centre is not on land");
+            const double share = squareLandShare(map, button);
+            QVERIFY2(share >= minimumSquareLand, qPrintable(QString::number(share)));
+        } else {
+            QVERIFY2(qAlpha(map.pixel(cx, cy)) == 0, "blue-backed button's centre is not sea");
+            const double distance = distanceToLand(map, cx, cy);
+            QVERIFY2(distance <= maximumCoastDistance, qPrintable(QString::number(distance)));
+        }
+    }
+};
+
+Q_DECLARE_METATYPE(MapButton)
+
+QTEST_GUILESS_MAIN(WorldMapTest)
+#include "tst_world_map.moc"
