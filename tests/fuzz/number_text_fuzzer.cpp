@@ -20,7 +20,9 @@ namespace {
     std::abort();
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The only forms NumberText may write: "0"; plain "-?D+(.D*[1-9])?" without leading zeros
 // (except a single "0" before the point); scientific "-?D(.D*[1-9])?E[+-]DD+".
