@@ -18,6 +18,7 @@ from __future__ import annotations
 import argparse
 import csv
 import sys
+import xml.etree.ElementTree as ElementTree
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -31,6 +32,7 @@ HERE = Path(__file__).resolve().parent
 ROOT = HERE.parents[1]
 OUTPUT = ROOT / "forms" / "pictures" / "world_map.gif"
 BUTTONS = HERE / "map_buttons.csv"
+FORM4_UI = ROOT / "forms" / "form4.ui"
 NATURAL_EARTH = Path("/usr/share/marble/data/naturalearth")
 
 WIDTH, HEIGHT = 412, 162
@@ -86,6 +88,26 @@ def load_buttons(path: Path = BUTTONS) -> list[MapButton]:
                                      (float(row["anchor_lon"]), float(row["anchor_lat"])),
                                      (float(row["country_lon"]), float(row["country_lat"]))))
     return buttons
+
+
+def form_mismatches(buttons: list[MapButton], ui_path: Path = FORM4_UI) -> list[str]:
+    """Differences between the table and the selection window's definition, if it exists."""
+    if not ui_path.exists():
+        return []
+    found = {}
+    for widget in ElementTree.parse(ui_path).iter("widget"):
+        if widget.get("class") != "QRadioButton":
+            continue
+        rect = widget.find("property[@name='geometry']/rect")
+        colour = widget.findtext("property[@name='backColor']/string", default="")
+        found[widget.get("name")] = (int(rect.findtext("x")), int(rect.findtext("y")),
+                                     colour.upper() == "#00FF00")
+    problems = []
+    for b in buttons:
+        expected = (b.left, b.top, b.on_land)
+        if found.get(b.name) != expected:
+            problems.append(f"{b.name}: table {expected}, {ui_path.name} {found.get(b.name)}")
+    return problems
 
 
 # --- geography -------------------------------------------------------------------------------
@@ -350,6 +372,11 @@ def main() -> int:
     args = parser.parse_args()
 
     buttons = load_buttons()
+    mismatches = form_mismatches(buttons)
+    for problem in mismatches:
+        print(f"button table differs from the window: {problem}", file=sys.stderr)
+    if mismatches:
+        return 1
     warp = MapWarp(buttons)
     land = coverage(warp, land_raster()) >= LAND_SHARE
     countries = {}
