@@ -43,10 +43,6 @@ def to_image(rgb: np.ndarray, seed: int = 0) -> Image.Image:
     return Image.fromarray(np.clip(np.round(rgb + noise), 0, 255).astype(np.uint8), "RGB")
 
 
-def text_size(draw_font: ImageFont.FreeTypeFont, text: str) -> tuple[int, int, int, int]:
-    return draw_font.getbbox(text)
-
-
 def draw_text(image: Image.Image, xy, text: str, draw_font, fill, anchor: str = "la",
               shadow: tuple[int, int, int] | None = None, shadow_offset=(2, 2),
               shadow_blur: float = 2.0, outline: tuple[int, int, int] | None = None,

@@ -87,7 +87,7 @@ def background() -> Image.Image:
 def logo() -> Image.Image:
     """150x111: the maker group's logo, a blue globe under the large letters ZRMX工房."""
     width, height = 150, 111
-    x, y = d.grid(width, height)
+    _, y = d.grid(width, height)
     rgb = d.ramp(y / height, [(0.0, "#ffffff"), (1.0, "#d6ebff")])
     image = d.to_image(rgb, seed=2)
 
@@ -186,7 +186,7 @@ def close_mark() -> Image.Image:
 def banner(text_parts) -> Image.Image:
     """124x26: white words on a blue bar with a light edge."""
     width, height = 124, 26
-    x, y = d.grid(width, height)
+    _, y = d.grid(width, height)
     rgb = d.ramp(y / height, [(0.0, "#3f86ea"), (0.5, "#1f5fcc"), (1.0, "#0f3f9a")])
     image = d.to_image(rgb, seed=5)
     draw = ImageDraw.Draw(image)
