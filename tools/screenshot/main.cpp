@@ -1,0 +1,76 @@
+// Renders every window at its designed size to PNG files, for looking at the artwork and layout
+// without a desktop: zorimex-screenshot <folder>. Runs on the offscreen platform as well.
+
+#include "application_setup.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
+#include "window_registry.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+using zorimex::ui::WindowRegistry;
+
+bool save(QWidget* window, const QDir& folder, const QString& name) {
+    WindowRegistry::instance().show(window);
+    QApplication::processEvents();
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    const bool saved = window->grab().save(path);
+    QTextStream(stdout) << (saved ? "wrote " : "could not write ") << path << '\n';
+    return saved;
+}
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    zorimex::ui::PrepareApplication();
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    auto& windows = WindowRegistry::instance();
+    bool ok = true;
+    ok &= save(windows.form1(), folder, QStringLiteral("form1_startup"));
+    ok &= save(windows.form2(), folder, QStringLiteral("form2_main"));
+    ok &= save(windows.form3(), folder, QStringLiteral("form3_about"));
+    ok &= save(windows.form4(), folder, QStringLiteral("form4_selection"));
+    ok &= save(windows.form5(), folder, QStringLiteral("form5_advice"));
+    ok &= save(windows.form6(), folder, QStringLiteral("form6_hotel_rates"));
+    ok &= save(windows.form7(), folder, QStringLiteral("form7_consent"));
+
+    // A conversion as a user makes it: an amount, a currency from the list, the three buttons.
+    auto* mainWindow = windows.form2();
+    child<QLineEdit>(mainWindow, "Text1")->setText(QStringLiteral("1234.56"));
+    QMetaObject::invokeMethod(child<QWidget>(windows.form4(), "Label14"), "clicked");
+    child<QAbstractButton>(windows.form4(), "Option12")->click();
+    for (const char* button : {"Command1", "Command2", "Command3"})
+        child<QAbstractButton>(mainWindow, button)->click();
+    ok &= save(windows.form4(), folder, QStringLiteral("form4_after_choice"));
+    ok &= save(mainWindow, folder, QStringLiteral("form2_after_conversion"));
+
+    windows.destroyAll();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,32 @@
+#include "clickable_image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zorimex::ui {
+
+ClickableImage::ClickableImage(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ClickableImage::setPicture(const QString& path) {
+    picturePath_ = path;
+    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    update();
+}
+
+void ClickableImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pixmap_);
+}
+
+void ClickableImage::mousePressEvent(QMouseEvent* event) {
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace zorimex::ui

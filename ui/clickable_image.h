@@ -1,0 +1,36 @@
+#pragma once
+// An image control: a picture drawn unscaled at the top-left and clipped, which reports a click.
+// Like a label it has no window of its own in the design, so it never takes the focus.
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace zorimex::ui {
+
+class ClickableImage : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString picture READ picture WRITE setPicture)
+
+public:
+    explicit ClickableImage(QWidget* parent = nullptr);
+
+    QString picture() const { return picturePath_; }
+    void setPicture(const QString& path);
+    const QPixmap& pixmap() const { return pixmap_; }
+
+signals:
+    /// Left button pressed and released inside the image.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString picturePath_;
+    QPixmap pixmap_;
+};
+
+} // namespace zorimex::ui

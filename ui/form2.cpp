@@ -1,0 +1,109 @@
+#include "form2.h"
+
+#include "design_properties.h"
+#include "ui_form2.h"
+#include "web_links.h"
+#include "window_registry.h"
+
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+
+#include "zorimex/actions.h"
+
+#include <QMessageBox>
+
+namespace zorimex::ui {
+namespace {
+
+QString fromCore(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string toCore(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
+}
+
+std::size_t indexOf(Field field) {
+    return static_cast<std::size_t>(field) - 1;
+}
+
+} // namespace
+
+Form2::Form2(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::Form2>()) {
+    ui_->setupUi(this);
+    ApplyDesignProperties(this);
+    fields_ = {ui_->Text1, ui_->Text2, ui_->Text3, ui_->Text4,  ui_->Text5, ui_->Text6,
+               ui_->Text7, ui_->Text8, ui_->Text9, ui_->Text10, ui_->Text11};
+
+    auto& windows = WindowRegistry::instance();
+    connect(ui_->Command1, &QPushButton::clicked, this, [this] { runAction(&Convert); });
+    connect(ui_->Command2, &QPushButton::clicked, this, [this] { runAction(&DollarWithTax); });
+    connect(ui_->Command3, &QPushButton::clicked, this, [this] { runAction(&YenWithTax); });
+    connect(ui_->Command6, &QPushButton::clicked, this, &Form2::showExactAmount);
+    connect(ui_->Command4, &QPushButton::clicked, this,
+            [&windows] { windows.show(windows.form4()); });
+    connect(ui_->Command5, &QPushButton::clicked, this, [&windows] { windows.endProgram(); });
+    connect(ui_->finish, &QAction::triggered, this, [&windows] { windows.endProgram(); });
+    connect(ui_->pk, &QAction::triggered, this, [&windows] { windows.show(windows.form5()); });
+    connect(ui_->hotel, &QAction::triggered, this, [&windows] { windows.show(windows.form6()); });
+    connect(ui_->version, &QAction::triggered, this, [&windows] { windows.show(windows.form3()); });
+    connect(ui_->Image1, &ClickableImage::clicked, this, [] { OpenBulletinBoard(); });
+    connect(ui_->Image2, &ClickableImage::clicked, this, [] { OpenMakerSite(); });
+}
+
+Form2::~Form2() = default;
+
+QLineEdit* Form2::field(Field which) const {
+    return fields_[indexOf(which)];
+}
+
+QString Form2::fieldText(Field which) const {
+    return field(which)->text();
+}
+
+WebPane* Form2::browserPane() const {
+    return ui_->WebBrowser1;
+}
+
+Fields Form2::readFields() const {
+    Fields fields;
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const Field which = *FieldFromNumber(number);
+        fields[which] = toCore(fieldText(which));
+    }
+    return fields;
+}
+
+void Form2::writeFields(const Fields& fields) {
+    for (int number = 1; number <= kFieldCount; ++number) {
+        const Field which = *FieldFromNumber(number);
+        const QString text = fromCore(fields[which]);
+        if (field(which)->text() != text)
+            field(which)->setText(text);
+    }
+}
+
+void Form2::runAction(void (*action)(Fields&)) {
+    Fields fields = readFields();
+    action(fields);
+    writeFields(fields);
+}
+
+void Form2::choose(const Choice& choice) {
+    Fields fields = readFields();
+    Choose(fields, choice);
+    writeFields(fields);
+}
+
+void Form2::showExactAmount() {
+    const Message message = ExactAmountMessage(readFields());
+    QMessageBox box(QMessageBox::NoIcon, fromCore(message.title), fromCore(message.text),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("ExactAmountMessage"));
+    box.exec();
+}
+
+} // namespace zorimex::ui

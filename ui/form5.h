@@ -1,0 +1,26 @@
+#pragma once
+// The advice window: cautions for travellers and a button that closes it.
+
+#include "picture_surface.h"
+
+#include <memory>
+
+namespace Ui {
+class Form5;
+}
+
+namespace zorimex::ui {
+
+class Form5 : public PictureSurface {
+    Q_OBJECT
+
+public:
+    static constexpr int kNumber = 5;
+    explicit Form5(QWidget* parent = nullptr);
+    ~Form5() override;
+
+private:
+    std::unique_ptr<Ui::Form5> ui_;
+};
+
+} // namespace zorimex::ui

@@ -1,0 +1,86 @@
+#include "picture_button.h"
+
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace zorimex::ui {
+namespace {
+
+// The classic 3D bevel is two pixels on each side; the caption keeps clear of it.
+constexpr int kBevel = 2;
+constexpr int kCaptionMargin = 1;
+
+} // namespace
+
+PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
+    // Enter presses the focused button even though no window here is a dialog.
+    setAutoDefault(true);
+}
+
+void PictureButton::setPicture(const QString& path) {
+    picturePath_ = path;
+    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    update();
+}
+
+PictureButton::CaptionLayout PictureButton::captionLayout() const {
+    const QRect area = rect().adjusted(kBevel + kCaptionMargin, kBevel + kCaptionMargin,
+                                       -(kBevel + kCaptionMargin), -(kBevel + kCaptionMargin));
+    const QFontMetrics metrics(font());
+    int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    QRect needed = metrics.boundingRect(area, flags, text());
+    // Japanese captions have no spaces; when the line breaker still leaves a line too wide,
+    // break anywhere rather than clip.
+    if (needed.width() > area.width()) {
+        flags = Qt::AlignCenter | Qt::TextWrapAnywhere;
+        needed = metrics.boundingRect(area, flags, text());
+    }
+    // Balance the lines: the narrowest width that needs no more lines than the full width does
+    // gives "もっと" over "正確！" rather than a long first line and a short second one.
+    int width = needed.width();
+    while (width > 1) {
+        const QRect narrower = metrics.boundingRect(
+            QRect(area.x(), area.y(), width - 1, area.height()), flags, text());
+        if (narrower.height() > needed.height() || narrower.width() > width - 1)
+            break;
+        --width;
+    }
+    const QRect balanced((area.width() - width) / 2 + area.x(), area.y(), width, area.height());
+    return {balanced, metrics.boundingRect(balanced, flags, text()), flags};
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool sunken = isDown() || isChecked();
+    const QPoint pressShift = sunken ? QPoint(1, 1) : QPoint(0, 0);
+
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+    if (!pixmap_.isNull()) {
+        const QPoint corner((width() - pixmap_.width()) / 2, (height() - pixmap_.height()) / 2);
+        painter.drawPixmap(corner + pressShift, pixmap_);
+    }
+    qDrawWinButton(&painter, rect(), palette(), sunken, nullptr);
+
+    if (!text().isEmpty()) {
+        const CaptionLayout layout = captionLayout();
+        const QRect area = layout.area.translated(pressShift);
+        painter.setFont(font());
+        if (!pixmap_.isNull()) {
+            // White with a dark shadow stays readable over any part of a gradient face.
+            painter.setPen(QColor(0, 0, 0, 200));
+            painter.drawText(area.translated(1, 1), layout.flags, text());
+            painter.setPen(Qt::white);
+        } else {
+            painter.setPen(palette().color(QPalette::ButtonText));
+        }
+        painter.drawText(area, layout.flags, text());
+    }
+
+    if (hasFocus()) {
+        const QRect focusFrame = rect().adjusted(3, 3, -4, -4).translated(pressShift);
+        painter.setPen(QPen(pixmap_.isNull() ? Qt::black : Qt::white, 1, Qt::DotLine));
+        painter.drawRect(focusFrame);
+    }
+}
+
+} // namespace zorimex::ui
