@@ -51,6 +51,27 @@ Form7* WindowRegistry::form7() {
     return refer<Form7>();
 }
 
+QWidget* WindowRegistry::form(int formNumber) {
+    switch (formNumber) {
+    case Form1::kNumber:
+        return form1();
+    case Form2::kNumber:
+        return form2();
+    case Form3::kNumber:
+        return form3();
+    case Form4::kNumber:
+        return form4();
+    case Form5::kNumber:
+        return form5();
+    case Form6::kNumber:
+        return form6();
+    case Form7::kNumber:
+        return form7();
+    default:
+        return nullptr;
+    }
+}
+
 QWidget* WindowRegistry::loaded(int formNumber) const {
     if (formNumber < 1 || formNumber > static_cast<int>(windows_.size()))
         return nullptr;

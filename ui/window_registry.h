@@ -35,6 +35,9 @@ public:
     Form6* form6();
     Form7* form7();
 
+    /// A reference by number (1..7), as form1() .. form7(); null for any other number.
+    QWidget* form(int formNumber);
+
     /// The loaded window with that number (1..7), or null; never creates one.
     QWidget* loaded(int formNumber) const;
 

@@ -1,0 +1,73 @@
+#pragma once
+// What every window test needs: the application prepared as the program prepares it, windows
+// found by number and controls by name, as a user (or a probe) finds them.
+
+#include "application_setup.h"
+#include "window_registry.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QTest>
+#include <QWidget>
+
+namespace zorimex::ui::test {
+
+/// Call from initTestCase().
+inline void PrepareApplicationOnce() {
+    static const bool prepared = [] {
+        PrepareApplication();
+        return true;
+    }();
+    Q_UNUSED(prepared);
+}
+
+/// Destroys every window, including those only waiting for deletion. Call from cleanup().
+inline void DestroyAllWindows() {
+    WindowRegistry::instance().destroyAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+/// Lets unloaded windows finish going away.
+inline void SettleDeletions() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+/// The window with that number, created hidden if needed.
+inline QWidget* Form(int number) {
+    return WindowRegistry::instance().form(number);
+}
+
+/// Shows the window as the program does and waits until it is active.
+inline QWidget* ShowForm(int number) {
+    QWidget* window = Form(number);
+    WindowRegistry::instance().show(window);
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("window Form%d did not become active", number);
+    return window;
+}
+
+/// The surface the controls of a window stand on: a main window's central widget, else the
+/// window itself.
+inline QWidget* ClientArea(QWidget* window) {
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(window))
+        return mainWindow->centralWidget();
+    return window;
+}
+
+/// The control named `name` in `window`; fails the test when there is none.
+template <typename T = QWidget> T* Control(QWidget* window, const QString& name) {
+    T* control = window->findChild<T*>(name);
+    if (!control)
+        qWarning("no control %s of the expected kind in %s", qPrintable(name),
+                 qPrintable(window->objectName()));
+    return control;
+}
+
+/// A rectangle given in twips, in pixels at 96 dots per inch.
+inline QRect FromTwips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+} // namespace zorimex::ui::test
