@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
-  xvfb xauth x11-utils
+  xvfb xauth x11-utils libxcb1-dev libxcb-damage0-dev openssl
   clang libclang-rt-14-dev clang-format clang-tidy
   appstream desktop-file-utils dpkg-dev file
 )
