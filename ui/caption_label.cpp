@@ -43,6 +43,7 @@ CaptionLabel::Fit CaptionLabel::fit() const {
     // never seen), narrowed when it is wider than the label.
     if (!wordWrap() || area.height() < 1.5 * metrics.lineSpacing()) {
         result.lines << text().section(QLatin1Char('\n'), 0, 0);
+        result.lineHeight = std::min(result.lineHeight, area.height());
         const qreal natural = metrics.horizontalAdvance(result.lines.front());
         if (natural > area.width() && natural > 0)
             result.horizontalScale = area.width() / natural;

@@ -1,0 +1,158 @@
+// What every window relies on to look as designed: Japanese fonts behind the stored face names,
+// the system colour table, and captions that are never cut off.
+
+#include "caption_label.h"
+#include "japanese_fonts.h"
+#include "picture_button.h"
+#include "system_colours.h"
+#include "window_test_support.h"
+
+#include <QFontInfo>
+#include <QRawFont>
+
+using namespace zorimex::ui;
+using namespace zorimex::ui::test;
+
+class AppearanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplicationOnce(); }
+    void cleanup() { DestroyAllWindows(); }
+
+    void storedFacesDrawJapanese_data();
+    void storedFacesDrawJapanese();
+    void systemColours_data();
+    void systemColours();
+    void pictureButtonCaptionsAreNeverClipped_data();
+    void pictureButtonCaptionsAreNeverClipped();
+    void longButtonCaptionBreaksIntoBalancedLines();
+    void labelCaptionsFitTheirLabels_data();
+    void labelCaptionsFitTheirLabels();
+};
+
+void AppearanceTest::storedFacesDrawJapanese_data() {
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("family");
+    for (const FontStandIn& standIn : FontStandIns())
+        QTest::newRow(standIn.storedFace)
+            << QString::fromUtf8(standIn.storedFace) << QString::fromUtf8(standIn.family);
+    QTest::newRow("toolkit default font") << QApplication::font().family() << DefaultFamily();
+}
+
+void AppearanceTest::storedFacesDrawJapanese() {
+    QFETCH(QString, face);
+    QFETCH(QString, family);
+    QFont font(face);
+    font.setPointSizeF(9);
+    const QFontInfo info(font);
+    QCOMPARE(info.family(), family);
+    const QRawFont raw = QRawFont::fromFont(font);
+    QVERIFY(raw.isValid());
+    for (const QChar character : QStringLiteral("円あア万千￡"))
+        QVERIFY2(raw.supportsCharacter(character), qPrintable(QString(character)));
+    // ＭＳ ゴシック is the fixed-pitch face: the breakdown digits keep their columns.
+    if (face == QStringLiteral("ＭＳ ゴシック")) {
+        const QFontMetrics metrics(font);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("1")),
+                 metrics.horizontalAdvance(QStringLiteral("0")));
+    }
+}
+
+void AppearanceTest::systemColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role"); // -1: no palette role, the classic scheme's value stands in
+    QTest::addColumn<QColor>("classic");
+    QTest::newRow("active title bar") << "ActiveTitleBar" << -1 << QColor(0x0A, 0x24, 0x6A);
+    QTest::newRow("inactive title bar") << "InactiveTitleBar" << -1 << QColor(0x80, 0x80, 0x80);
+    QTest::newRow("inactive title-bar text")
+        << "InactiveTitleBarText" << -1 << QColor(0xD4, 0xD0, 0xC8);
+    QTest::newRow("scroll bar") << "ScrollBar" << -1 << QColor(0xD4, 0xD0, 0xC8);
+    QTest::newRow("tooltip background")
+        << "InfoBackground" << int(QPalette::ToolTipBase) << QColor();
+    QTest::newRow("button face") << "ButtonFace" << int(QPalette::Button) << QColor();
+    QTest::newRow("button text") << "ButtonText" << int(QPalette::ButtonText) << QColor();
+    QTest::newRow("window background") << "WindowBackground" << int(QPalette::Base) << QColor();
+    QTest::newRow("window text") << "WindowText" << int(QPalette::Text) << QColor();
+}
+
+void AppearanceTest::systemColours() {
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QColor, classic);
+    QVERIFY(SystemColourNames().contains(name));
+    QPalette palette = QApplication::palette();
+    if (role < 0) {
+        QVERIFY(!SystemColourRole(name));
+        QCOMPARE(DesignColour(name, palette), classic);
+    } else {
+        QCOMPARE(int(*SystemColourRole(name)), role);
+        // Follows the palette: a desktop with other colours gets its own.
+        palette.setColor(static_cast<QPalette::ColorRole>(role), QColor(0x12, 0x34, 0x56));
+        QCOMPARE(DesignColour(name, palette), QColor(0x12, 0x34, 0x56));
+    }
+    QCOMPARE(DesignColour(u"#404040", palette), QColor(0x40, 0x40, 0x40));
+    QVERIFY(!DesignColour(u"NoSuchColour", palette).isValid());
+}
+
+void AppearanceTest::pictureButtonCaptionsAreNeverClipped_data() {
+    QTest::addColumn<int>("form");
+    for (int form = 1; form <= 7; ++form)
+        QTest::addRow("Form%d", form) << form;
+}
+
+void AppearanceTest::pictureButtonCaptionsAreNeverClipped() {
+    QFETCH(int, form);
+    for (auto* button : Form(form)->findChildren<PictureButton*>()) {
+        if (button->text().isEmpty())
+            continue;
+        const auto layout = button->captionLayout();
+        const QRect inside = button->rect().adjusted(2, 2, -2, -2); // within the bevel
+        QVERIFY2(inside.contains(layout.needed), qPrintable(button->objectName()));
+    }
+}
+
+void AppearanceTest::longButtonCaptionBreaksIntoBalancedLines() {
+    auto* exact = Control<PictureButton>(Form(2), QStringLiteral("Command6"));
+    const auto layout = exact->captionLayout();
+    const QFontMetrics metrics(exact->font());
+    QCOMPARE(qRound(double(layout.needed.height()) / metrics.lineSpacing()), 2);
+    // "もっと" over "正確！": neither line is more than one character wider than the other.
+    QVERIFY(layout.needed.width() <=
+            metrics.horizontalAdvance(QStringLiteral("正確！")) + metrics.horizontalAdvance(u'正'));
+}
+
+void AppearanceTest::labelCaptionsFitTheirLabels_data() {
+    QTest::addColumn<int>("form");
+    for (int form = 1; form <= 7; ++form)
+        QTest::addRow("Form%d", form) << form;
+}
+
+void AppearanceTest::labelCaptionsFitTheirLabels() {
+    QFETCH(int, form);
+    for (auto* label : Form(form)->findChildren<CaptionLabel*>()) {
+        const CaptionLabel::Fit fit = label->fit();
+        const QFontMetricsF metrics(label->font());
+        qreal widest = 0;
+        QString shown;
+        for (const QString& line : fit.lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(line) * fit.horizontalScale);
+            shown += line;
+        }
+        const QString name = label->objectName();
+        QVERIFY2(widest <= label->width() + 0.5, qPrintable(name));
+        QVERIFY2(fit.lineHeight * static_cast<qreal>(fit.lines.size()) <= label->height() + 0.5,
+                 qPrintable(name));
+        // Line height never closes up so far that the letters of two lines overlap badly.
+        QVERIFY2(fit.lines.size() == 1 || fit.lineHeight >= 0.75 * metrics.height(),
+                 qPrintable(name));
+        // Every character before the first line break is shown.
+        QCOMPARE(shown, label->text().section(QLatin1Char('\n'), 0, 0).isEmpty()
+                            ? shown
+                            : QString(label->text()).remove(QLatin1Char('\n')).left(shown.size()));
+        QVERIFY2(fit.horizontalScale >= 0.75, qPrintable(name));
+    }
+}
+
+QTEST_MAIN(AppearanceTest)
+#include "tst_appearance.moc"

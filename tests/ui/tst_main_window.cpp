@@ -1,0 +1,319 @@
+// The main window driven as a user drives it: typing, choosing a currency, the three "換算"
+// buttons, "もっと正確！", the menus and the keyboard.
+
+#include "form2.h"
+#include "window_test_support.h"
+
+#include <QAbstractButton>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace zorimex::ui;
+using namespace zorimex::ui::test;
+
+namespace {
+
+struct MessageSeen {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    int buttons = 0;
+    bool modal = false;
+};
+
+/// Clicks `button` and answers the modal box it opens, recording what the box showed.
+MessageSeen clickAndCloseMessage(QAbstractButton* button) {
+    MessageSeen seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = {box->text(), box->windowTitle(), box->icon(),
+                static_cast<int>(box->buttons().size()), box->isModal()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    return seen;
+}
+
+QString text(QWidget* window, const char* field) {
+    return Control<QLineEdit>(window, QString::fromLatin1(field))->text();
+}
+
+void type(QWidget* window, const char* field, const QString& typed) {
+    auto* edit = Control<QLineEdit>(window, QString::fromLatin1(field));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    for (const QChar character : typed) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClick(edit, character.toLatin1());
+        } else { // what a Japanese input method delivers when a conversion is committed
+            QInputMethodEvent committed;
+            committed.setCommitString(QString(character));
+            QApplication::sendEvent(edit, &committed);
+        }
+    }
+}
+
+void click(QWidget* window, const char* control) {
+    QTest::mouseClick(Control<QAbstractButton>(window, QString::fromLatin1(control)),
+                      Qt::LeftButton);
+}
+
+/// Chooses a currency the way a user does: "国を選択", then a label or map button.
+void chooseCurrency(QWidget* mainWindow, const QString& control) {
+    click(mainWindow, "Command4");
+    QWidget* selection = WindowRegistry::instance().loaded(4);
+    QWidget* target = Control(selection, control);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplicationOnce(); }
+    void cleanup() { DestroyAllWindows(); }
+
+    void conversionsByClicks_data();
+    void conversionsByClicks();
+    void exactAmountMessage_data();
+    void exactAmountMessage();
+    void failedStepsLeaveFieldsAsTheyWere();
+    void typingComputesNothing();
+    void enterAndSpacePressTheFocusedButton_data();
+    void enterAndSpacePressTheFocusedButton();
+    void menuCommandsOpenTheirWindows_data();
+    void menuCommandsOpenTheirWindows();
+    void windowsOpenedTwiceAreBroughtForward();
+    void bannersDoNotDisturbTheFields();
+    void hiddenFieldsAreReachedByTab();
+};
+
+void MainWindowTest::conversionsByClicks_data() {
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("currency"); // the selection-window control the user clicks
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("exact");         // Text11
+    QTest::addColumn<QStringList>("breakdown"); // Text8, Text7, Text3
+    QTest::addColumn<QString>("dollarWithTax");
+    QTest::addColumn<QString>("yenWithTax");
+    QTest::newRow("1234.56 euros reads 13万5千802")
+        << "1234.56"
+        << "Label14"
+        << "EUユーロ"
+        << "135801.6" << QStringList{"13", "5", "802"} << "1333.3248"
+        << "135842.1";
+    QTest::newRow("12.5 Canadian dollars from the list keeps the three zeros")
+        << "12.5"
+        << "Label1"
+        << "カナダドル"
+        << "1000" << QStringList{"0", "1", "000"} << "13.5"
+        << "010";
+    QTest::newRow("5 baht from the list rounds a half away from zero")
+        << "5"
+        << "Label6"
+        << "タイバーツ"
+        << "13.5" << QStringList{"0", "0", "14"} << "5.4"
+        << "0014.7";
+    QTest::newRow("a million US dollars from the map")
+        << "1000000"
+        << "Option18"
+        << "米ドル"
+        << "130000000" << QStringList{"13000", "0", "000"} << "1080000"
+        << "1300000";
+    QTest::newRow("4.1 yuan: the exact amount is the 15-digit text")
+        << "4.1"
+        << "Label10"
+        << "中国元"
+        << "61.5" << QStringList{"0", "0", "62"} << "4.428"
+        << "0065.1";
+    QTest::newRow("a negative amount ends with 千 at 0")
+        << "-3"
+        << "Label1"
+        << "カナダドル"
+        << "-240" << QStringList{"0", "0", "240"} << "-3.24"
+        << "00252";
+    QTest::newRow("12.5 Canadian dollars from the map uses the map rate 78")
+        << "12.5"
+        << "Option2"
+        << "カナダドル"
+        << "975" << QStringList{"0", "0", "975"} << "13.5"
+        << "001023.75";
+}
+
+void MainWindowTest::conversionsByClicks() {
+    QFETCH(QString, amount);
+    QFETCH(QString, currency);
+    QFETCH(QString, name);
+    QFETCH(QString, exact);
+    QFETCH(QStringList, breakdown);
+    QFETCH(QString, dollarWithTax);
+    QFETCH(QString, yenWithTax);
+
+    QWidget* window = ShowForm(2);
+    type(window, "Text1", amount);
+    chooseCurrency(window, currency);
+    QCOMPARE(text(window, "Text6"), name);
+    click(window, "Command1");
+    QCOMPARE(text(window, "Text11"), exact);
+    QCOMPARE(text(window, "Text9"), exact);
+    QCOMPARE((QStringList{text(window, "Text8"), text(window, "Text7"), text(window, "Text3")}),
+             breakdown);
+    QVERIFY(text(window, "Text2").isEmpty()); // each tax figure waits for its own button
+    QVERIFY(text(window, "Text4").isEmpty());
+    click(window, "Command2");
+    QCOMPARE(text(window, "Text2"), dollarWithTax);
+    click(window, "Command3");
+    QCOMPARE(text(window, "Text4"), yenWithTax);
+    QCOMPARE(text(window, "Text1"), amount);
+}
+
+void MainWindowTest::exactAmountMessage_data() {
+    QTest::addColumn<QString>("amount"); // empty: no conversion before the press
+    QTest::addColumn<QString>("message");
+    QTest::newRow("after converting 1234.56 euros") << "1234.56"
+                                                    << "135801.6円";
+    QTest::newRow("after converting 4.1 at 15, not the rounded 62") << "4.1"
+                                                                    << "61.5円";
+    QTest::newRow("before any conversion") << QString() << "円";
+}
+
+void MainWindowTest::exactAmountMessage() {
+    QFETCH(QString, amount);
+    QFETCH(QString, message);
+    QWidget* window = ShowForm(2);
+    if (!amount.isEmpty()) {
+        type(window, "Text1", amount);
+        chooseCurrency(window, amount == "4.1" ? "Label10" : "Label14");
+        click(window, "Command1");
+    }
+    const MessageSeen seen =
+        clickAndCloseMessage(Control<QAbstractButton>(window, QStringLiteral("Command6")));
+    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.title, QStringLiteral("ZRMX Ver.6"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.buttons, 1);
+    QVERIFY(seen.modal);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
+    QWidget* window = ShowForm(2);
+    type(window, "Text1", QStringLiteral("1234.56"));
+    chooseCurrency(window, QStringLiteral("Label14"));
+    for (const char* button : {"Command1", "Command2", "Command3"})
+        click(window, button);
+    QStringList before;
+    for (int field = 2; field <= 11; ++field)
+        before << text(window, qPrintable(QStringLiteral("Text%1").arg(field)));
+
+    // Not a number: every step that reads it fails, and the rest recompute the same texts.
+    type(window, "Text1", QStringLiteral("12.5円"));
+    for (const char* button : {"Command1", "Command2", "Command3"})
+        click(window, button);
+    QStringList after;
+    for (int field = 2; field <= 11; ++field)
+        after << text(window, qPrintable(QStringLiteral("Text%1").arg(field)));
+    QCOMPARE(after, before);
+}
+
+void MainWindowTest::typingComputesNothing() {
+    QWidget* window = ShowForm(2);
+    type(window, "Text1", QStringLiteral("1234.56"));
+    type(window, "Text5", QStringLiteral("110"));
+    for (int field = 2; field <= 11; ++field) {
+        if (field != 5)
+            QVERIFY(text(window, qPrintable(QStringLiteral("Text%1").arg(field))).isEmpty());
+    }
+    // The rate is read at the press: what was typed into the hidden Text5 is what multiplies.
+    click(window, "Command1");
+    QCOMPARE(text(window, "Text11"), QStringLiteral("135801.6"));
+}
+
+void MainWindowTest::enterAndSpacePressTheFocusedButton_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void MainWindowTest::enterAndSpacePressTheFocusedButton() {
+    QFETCH(int, key);
+    QWidget* window = ShowForm(2);
+    type(window, "Text1", QStringLiteral("1234.56"));
+    type(window, "Text5", QStringLiteral("110"));
+    auto* convert = Control<QAbstractButton>(window, QStringLiteral("Command1"));
+    convert->setFocus();
+    QTest::keyClick(convert, static_cast<Qt::Key>(key));
+    QCOMPARE(text(window, "Text8"), QStringLiteral("13"));
+}
+
+void MainWindowTest::menuCommandsOpenTheirWindows_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("form");
+    QTest::newRow("気を付けたいこと") << "pk" << 5;
+    QTest::newRow("標準ホテル料金") << "hotel" << 6;
+    QTest::newRow("バージョン情報") << "version" << 3;
+}
+
+void MainWindowTest::menuCommandsOpenTheirWindows() {
+    QFETCH(QString, command);
+    QFETCH(int, form);
+    QWidget* window = ShowForm(2);
+    QVERIFY(!WindowRegistry::instance().loaded(form));
+    Control<QAction>(window, command)->trigger();
+    QWidget* opened = WindowRegistry::instance().loaded(form);
+    QVERIFY(opened);
+    QVERIFY(opened->isVisible());
+    QVERIFY(opened->parentWidget() == nullptr); // modeless, no owner
+    QVERIFY(!opened->isModal());
+    QTRY_COMPARE(QApplication::activeWindow(), opened);
+    QVERIFY(window->isVisible()); // the main window stays
+}
+
+void MainWindowTest::windowsOpenedTwiceAreBroughtForward() {
+    QWidget* window = ShowForm(2);
+    click(window, "Command4");
+    QWidget* selection = WindowRegistry::instance().loaded(4);
+    QVERIFY(selection);
+    Control<QAction>(window, QStringLiteral("pk"))->trigger();
+    Control<QAction>(window, QStringLiteral("hotel"))->trigger();
+    Control<QAction>(window, QStringLiteral("version"))->trigger();
+    for (int form : {3, 4, 5, 6})
+        QVERIFY(WindowRegistry::instance().loaded(form)->isVisible());
+    click(window, "Command4");
+    QCOMPARE(WindowRegistry::instance().loaded(4), selection);
+    QTRY_COMPARE(QApplication::activeWindow(), selection);
+    QCOMPARE(QApplication::topLevelWidgets().count(selection), 1);
+}
+
+void MainWindowTest::bannersDoNotDisturbTheFields() {
+    QWidget* window = ShowForm(2);
+    type(window, "Text1", QStringLiteral("7"));
+    for (const char* banner : {"Image1", "Image2"})
+        QTest::mouseClick(Control(window, QString::fromLatin1(banner)), Qt::LeftButton);
+    QCOMPARE(text(window, "Text1"), QStringLiteral("7"));
+    QVERIFY(window->isVisible());
+}
+
+void MainWindowTest::hiddenFieldsAreReachedByTab() {
+    QWidget* window = ShowForm(2);
+    auto* pane = Control(window, QStringLiteral("Picture1"));
+    for (const char* hidden : {"Text5", "Text9", "Text10", "Text11"}) {
+        auto* field = Control<QLineEdit>(window, QString::fromLatin1(hidden));
+        QVERIFY(pane->geometry().contains(field->geometry()));
+        field->setText(QStringLiteral("999"));
+        // Holding text, the field is still covered by the logo pane.
+        QWidget* surface = ClientArea(window);
+        QCOMPARE(surface->childAt(field->geometry().center()), pane);
+    }
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

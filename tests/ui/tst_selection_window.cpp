@@ -1,0 +1,255 @@
+// The country selection window: a choice brings the main window forward and writes the rate and
+// name; the window stays open until "選択終了".
+
+#include "window_test_support.h"
+
+#include "zorimex/catalogue.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+using namespace zorimex::ui;
+using namespace zorimex::ui::test;
+
+namespace {
+
+QString text(QWidget* mainWindow, const char* field) {
+    return Control<QLineEdit>(mainWindow, QString::fromLatin1(field))->text();
+}
+
+QWidget* openSelection() {
+    QWidget* mainWindow = ShowForm(2);
+    QTest::mouseClick(Control<QAbstractButton>(mainWindow, QStringLiteral("Command4")),
+                      Qt::LeftButton);
+    QWidget* selection = WindowRegistry::instance().loaded(4);
+    if (selection && !QTest::qWaitForWindowActive(selection))
+        qWarning("the selection window did not become active");
+    return selection;
+}
+
+void clickControl(QWidget* selection, const QString& name) {
+    QWidget* control = Control(selection, name);
+    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+QStringList allFields(QWidget* mainWindow) {
+    QStringList texts;
+    for (int field = 1; field <= 11; ++field)
+        texts << text(mainWindow, qPrintable(QStringLiteral("Text%1").arg(field)));
+    return texts;
+}
+
+QRadioButton* checkedOption(QWidget* selection) {
+    for (auto* option : selection->findChildren<QRadioButton*>())
+        if (option->isChecked())
+            return option;
+    return nullptr;
+}
+
+} // namespace
+
+class SelectionWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplicationOnce(); }
+    void cleanup() { DestroyAllWindows(); }
+
+    void everyControlWritesItsOwnRate_data();
+    void everyControlWritesItsOwnRate();
+    void lastChoiceStands_data();
+    void lastChoiceStands();
+    void openingAndOption1WriteNothing();
+    void choiceBringsMainWindowForwardAndStaysOpen();
+    void labelChoiceLeavesMapSelectionAlone();
+    void arrowKeysChooseOnceEach();
+    void reopeningStartsUnselectedAndKeepsTheTexts();
+    void openingAgainKeepsTheMapSelection();
+    void choiceAfterMainWindowClosedMakesAFreshOne();
+};
+
+void SelectionWindowTest::everyControlWritesItsOwnRate_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("name");
+    for (const zorimex::Currency& currency : zorimex::Currencies()) {
+        const QString name =
+            QString::fromUtf8(currency.name.data(), static_cast<qsizetype>(currency.name.size()));
+        const QString label = QStringLiteral("Label%1").arg(currency.row);
+        const QString option = QStringLiteral("Option%1").arg(currency.mapOption);
+        QTest::newRow(qPrintable(label))
+            << label << QString::fromStdString(zorimex::ListRateText(currency)) << name;
+        QTest::newRow(qPrintable(option))
+            << option << QString::fromStdString(zorimex::MapRateText(currency)) << name;
+    }
+    // Rows worth naming on their own.
+    QTest::newRow("Korea from the list keeps the leading 0") << "Label4"
+                                                             << "0.102"
+                                                             << "韓国ウォン";
+    QTest::newRow("Korea from the map") << "Option6"
+                                        << "0.102"
+                                        << "韓国ウォン";
+    QTest::newRow("Canada from the map") << "Option2"
+                                         << "78"
+                                         << "カナダドル";
+    QTest::newRow("Thailand from the map") << "Option5"
+                                           << "2.71"
+                                           << "タイバーツ";
+}
+
+void SelectionWindowTest::everyControlWritesItsOwnRate() {
+    QFETCH(QString, control);
+    QFETCH(QString, rate);
+    QFETCH(QString, name);
+    QWidget* selection = openSelection();
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    clickControl(selection, control);
+    QCOMPARE(text(mainWindow, "Text5"), rate);
+    QCOMPARE(text(mainWindow, "Text6"), name);
+}
+
+void SelectionWindowTest::lastChoiceStands_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Label1 then Option2") << QStringList{"Label1", "Option2"} << "78"
+                                         << "カナダドル";
+    QTest::newRow("Option2 then Label1") << QStringList{"Option2", "Label1"} << "80"
+                                         << "カナダドル";
+    QTest::newRow("Label13 then Option11") << QStringList{"Label13", "Option11"} << "180"
+                                           << "英ポンド";
+    QTest::newRow("Option11 then Label13") << QStringList{"Option11", "Label13"} << "185"
+                                           << "英ポンド";
+    QTest::newRow("several countries in a row")
+        << QStringList{"Label2", "Option7", "Label16", "Option15"} << "14"
+        << "南アフリカランド";
+    QTest::newRow("the same label twice") << QStringList{"Label4", "Label4"} << "0.102"
+                                          << "韓国ウォン";
+}
+
+void SelectionWindowTest::lastChoiceStands() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, rate);
+    QFETCH(QString, name);
+    QWidget* selection = openSelection();
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    for (const QString& control : clicks) {
+        clickControl(selection, control);
+        QVERIFY(selection->isVisible());
+    }
+    QCOMPARE(text(mainWindow, "Text5"), rate);
+    QCOMPARE(text(mainWindow, "Text6"), name);
+}
+
+void SelectionWindowTest::openingAndOption1WriteNothing() {
+    QWidget* mainWindow = ShowForm(2);
+    Control<QLineEdit>(mainWindow, QStringLiteral("Text1"))->setText(QStringLiteral("12"));
+    Control<QLineEdit>(mainWindow, QStringLiteral("Text6"))->setText(QStringLiteral("typed"));
+    const QStringList before = allFields(mainWindow);
+    QWidget* selection = openSelection();
+    QCOMPARE(allFields(mainWindow), before);
+
+    auto* option1 = Control<QRadioButton>(selection, QStringLiteral("Option1"));
+    QCOMPARE(QApplication::focusWidget(), option1);
+    QVERIFY(!checkedOption(selection)); // focus on it selects nothing
+    QTest::keyClick(option1, Qt::Key_Space);
+    QVERIFY(option1->isChecked());
+    QCOMPARE(allFields(mainWindow), before);
+    QCOMPARE(QApplication::activeWindow(), selection);
+}
+
+void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
+    QWidget* selection = openSelection();
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QCOMPARE(QApplication::activeWindow(), selection);
+    Control<QLineEdit>(mainWindow, QStringLiteral("Text8"))->setText(QStringLiteral("13"));
+    clickControl(selection, QStringLiteral("Option12"));
+    QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
+    QVERIFY(selection->isVisible());
+    QCOMPARE(WindowRegistry::instance().loaded(4), selection);
+    // No conversion runs: the earlier result stays until the user converts again.
+    QCOMPARE(text(mainWindow, "Text8"), QStringLiteral("13"));
+    QVERIFY(text(mainWindow, "Text11").isEmpty());
+}
+
+void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
+    QWidget* selection = openSelection();
+    clickControl(selection, QStringLiteral("Option9"));
+    clickControl(selection, QStringLiteral("Label1"));
+    QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option9"));
+    QCOMPARE(text(WindowRegistry::instance().loaded(2), "Text6"), QStringLiteral("カナダドル"));
+}
+
+void SelectionWindowTest::arrowKeysChooseOnceEach() {
+    QWidget* selection = openSelection();
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    clickControl(selection, QStringLiteral("Option7")); // China
+    // The user comes back to the selection window and moves the selection with the keyboard.
+    WindowRegistry::instance().show(selection);
+    QVERIFY(QTest::qWaitForWindowActive(selection));
+    auto* name = Control<QLineEdit>(mainWindow, QStringLiteral("Text6"));
+    QSignalSpy writes(name, &QLineEdit::textChanged);
+    QRadioButton* from = checkedOption(selection);
+    QCOMPARE(QApplication::focusWidget(), from);
+    QTest::keyClick(from, Qt::Key_Down);
+    QRadioButton* to = checkedOption(selection);
+    QVERIFY(to && to != from);
+    QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
+    QCOMPARE(writes.count(), 1);
+    const auto choice = zorimex::ChoiceForControl(to->objectName().toStdString());
+    QVERIFY(choice);
+    QCOMPARE(name->text(),
+             QString::fromUtf8(choice->currency->name.data(),
+                               static_cast<qsizetype>(choice->currency->name.size())));
+}
+
+void SelectionWindowTest::reopeningStartsUnselectedAndKeepsTheTexts() {
+    QWidget* selection = openSelection();
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    clickControl(selection, QStringLiteral("Option14"));
+    QVERIFY(checkedOption(selection));
+    WindowRegistry::instance().show(selection);
+    QTest::mouseClick(Control<QAbstractButton>(selection, QStringLiteral("Command1")),
+                      Qt::LeftButton);
+    QVERIFY(!WindowRegistry::instance().loaded(4));
+    SettleDeletions();
+
+    QWidget* reopened = openSelection();
+    QVERIFY(reopened);
+    QVERIFY(!checkedOption(reopened));
+    QCOMPARE(text(mainWindow, "Text5"), QStringLiteral("55.4"));
+    QCOMPARE(text(mainWindow, "Text6"), QStringLiteral("ブラジルリアル"));
+}
+
+void SelectionWindowTest::openingAgainKeepsTheMapSelection() {
+    QWidget* selection = openSelection();
+    clickControl(selection, QStringLiteral("Option3"));
+    QWidget* again = openSelection();
+    QCOMPARE(again, selection);
+    QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option3"));
+    QCOMPARE(QApplication::activeWindow(), selection);
+}
+
+void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
+    QWidget* selection = openSelection();
+    QPointer<QWidget> oldMain = WindowRegistry::instance().loaded(2);
+    Control<QLineEdit>(oldMain, QStringLiteral("Text1"))->setText(QStringLiteral("50"));
+    oldMain->close(); // through its frame; the selection window keeps the program running
+    SettleDeletions();
+    QVERIFY(oldMain.isNull());
+    QVERIFY(selection->isVisible());
+
+    clickControl(selection, QStringLiteral("Label17"));
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QVERIFY(mainWindow);
+    QVERIFY(mainWindow->isVisible());
+    QStringList expected(11, QString());
+    expected[4] = QStringLiteral("2.5");
+    expected[5] = QStringLiteral("インドルピー");
+    QCOMPARE(allFields(mainWindow), expected);
+}
+
+QTEST_MAIN(SelectionWindowTest)
+#include "tst_selection_window.moc"
