@@ -20,6 +20,7 @@ PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
 void PictureButton::setPicture(const QString& path) {
     picturePath_ = path;
     pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    face_ = pixmap_.toImage();
     update();
 }
 
@@ -49,6 +50,22 @@ PictureButton::CaptionLayout PictureButton::captionLayout() const {
     return {balanced, metrics.boundingRect(balanced, flags, text()), flags};
 }
 
+bool PictureButton::captionOverLightPicture() const {
+    if (face_.isNull() || text().isEmpty())
+        return false;
+    const QPoint corner((width() - face_.width()) / 2, (height() - face_.height()) / 2);
+    const QRect behind = captionLayout().needed.translated(-corner).intersected(face_.rect());
+    double lightness = 0;
+    int samples = 0;
+    for (int y = behind.top(); y <= behind.bottom(); y += 2) {
+        for (int x = behind.left(); x <= behind.right(); x += 2) {
+            lightness += face_.pixelColor(x, y).lightnessF();
+            ++samples;
+        }
+    }
+    return samples > 0 && lightness / samples > 0.6;
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool sunken = isDown() || isChecked();
@@ -66,10 +83,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
         const QRect area = layout.area.translated(pressShift);
         painter.setFont(font());
         if (!pixmap_.isNull()) {
-            // White with a dark shadow stays readable over any part of a gradient face.
-            painter.setPen(QColor(0, 0, 0, 200));
+            // Over a picture the caption takes the opposite of what lies behind it, with a soft
+            // shadow, so it stays readable on every part of a gradient face.
+            const bool light = captionOverLightPicture();
+            painter.setPen(light ? QColor(255, 255, 255, 200) : QColor(0, 0, 0, 200));
             painter.drawText(area.translated(1, 1), layout.flags, text());
-            painter.setPen(Qt::white);
+            painter.setPen(light ? Qt::black : Qt::white);
         } else {
             painter.setPen(palette().color(QPalette::ButtonText));
         }

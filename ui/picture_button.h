@@ -2,6 +2,7 @@
 // A push button whose face shows a picture, centred and clipped, with its caption over it.
 // The face colour is the palette's Button colour (the definition's back colour).
 
+#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QString>
@@ -29,12 +30,17 @@ public:
     };
     CaptionLayout captionLayout() const;
 
+    /// Whether the part of the face picture behind the caption is light, so the caption is
+    /// drawn dark (otherwise white). False without a picture.
+    bool captionOverLightPicture() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QString picturePath_;
     QPixmap pixmap_;
+    QImage face_; // the picture as pixels, for judging what lies behind the caption
 };
 
 } // namespace zorimex::ui

@@ -93,6 +93,7 @@ private slots:
     void windowsOpenedTwiceAreBroughtForward();
     void bannersDoNotDisturbTheFields();
     void hiddenFieldsAreReachedByTab();
+    void noFieldLimitsItsLength();
 };
 
 void MainWindowTest::conversionsByClicks_data() {
@@ -312,6 +313,18 @@ void MainWindowTest::hiddenFieldsAreReachedByTab() {
         // Holding text, the field is still covered by the logo pane.
         QWidget* surface = ClientArea(window);
         QCOMPARE(surface->childAt(field->geometry().center()), pane);
+    }
+}
+
+void MainWindowTest::noFieldLimitsItsLength() {
+    QWidget* window = ShowForm(2);
+    const QString pasted = QString(40000, QLatin1Char('9'));
+    for (int field = 1; field <= 11; ++field) {
+        auto* edit = Control<QLineEdit>(window, QStringLiteral("Text%1").arg(field));
+        QInputMethodEvent committed;
+        committed.setCommitString(pasted);
+        QApplication::sendEvent(edit, &committed);
+        QCOMPARE(edit->text().size(), pasted.size());
     }
 }
 
