@@ -14,7 +14,9 @@ int main(int argc, char* argv[]) {
 
     zorimex::app::StartProgram();
     const int exitCode = QApplication::exec();
-    // Windows loaded but never shown (or hidden by the end commands) are still ours to free.
+    // Windows loaded but never shown, and those an end command handed over for deletion, are
+    // still ours to free.
     zorimex::ui::WindowRegistry::instance().destroyAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return exitCode;
 }
