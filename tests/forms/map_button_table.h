@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 /// One radio button standing on the selection window's world map.
@@ -13,6 +14,7 @@ struct MapButton {
 
     friend bool operator==(const MapButton&, const MapButton&) = default;
 };
+Q_DECLARE_METATYPE(MapButton)
 
 /// The map buttons (Option2 and up, only those inside the map) of a Designer .ui file, in file
 /// order; empty when the file cannot be read or parsed.

@@ -105,7 +105,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(MapButton)
 
 QTEST_GUILESS_MAIN(WorldMapTest)
 #include "tst_world_map.moc"
