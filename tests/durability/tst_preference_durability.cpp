@@ -1,0 +1,241 @@
+// The preference file is replaced, never rewritten in place: a writer killed at any moment, or
+// one that meets a full disk, leaves either the old answer or the new one, always whole.
+
+#include "scratch_mount.h"
+#include "writer_process.h"
+
+#include <zorimex/preferences/error_report.h>
+#include <zorimex/preferences/preference_file.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+using zorimex::DriveRoot;
+using zorimex::PreferenceFile;
+using zorimex::test::RunWriter;
+using zorimex::test::WriterRun;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kWriter = QStringLiteral(ZORIMEX_PREFERENCE_WRITER);
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+/// A drive root with the installed preference file holding "U".
+bool installFresh(const QString& root) {
+    const PreferenceFile file{DriveRoot(root)};
+    return QDir().mkpath(file.folderPath()) && writeBytes(file.path(), "U\r\n");
+}
+
+/// Everything in the preference folder except or.txt itself.
+QStringList strayEntries(const QString& folder) {
+    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                 QDir::NoDotAndDotDot);
+    entries.removeAll(PreferenceFile::fileName());
+    return entries;
+}
+
+/// The file's content after a whole write of `answer`.
+QByteArray line(char answer) {
+    return QByteArray(1, answer) + "\r\n";
+}
+
+bool isWholeValue(const QByteArray& bytes) {
+    return bytes == "U\r\n" || bytes == "Y\r\n" || bytes == "N\r\n";
+}
+
+quint32 seedFromEnvironment(quint32 fallback) {
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("ZORIMEX_DURABILITY_SEED").toUInt(&ok);
+    return ok ? seed : fallback;
+}
+
+} // namespace
+
+class PreferenceDurabilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writerCompletesUndisturbed_data();
+    void writerCompletesUndisturbed();
+    void killedWriterLeavesWholeValue();
+    void fullDiskKeepsOldValue_data();
+    void fullDiskKeepsOldValue();
+};
+
+void PreferenceDurabilityTest::writerCompletesUndisturbed_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<char>("answer");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("U answered yes") << QByteArray("U\r\n") << 'Y' << QByteArray("Y\r\n");
+    QTest::newRow("U answered no") << QByteArray("U\r\n") << 'N' << QByteArray("N\r\n");
+    QTest::newRow("several lines become one")
+        << QByteArray("U\r\nY\r\nN") << 'N' << QByteArray("N\r\n");
+}
+
+void PreferenceDurabilityTest::writerCompletesUndisturbed() {
+    QFETCH(QByteArray, before);
+    QFETCH(char, answer);
+    QFETCH(QByteArray, after);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const PreferenceFile file{DriveRoot(root.path())};
+    QVERIFY(QDir().mkpath(file.folderPath()));
+    QVERIFY(writeBytes(file.path(), before));
+
+    const WriterRun run = RunWriter(kWriter, root.path(), answer);
+    QVERIFY(run.started);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errorText.isEmpty(), run.errorText.constData());
+    QCOMPARE(contentOf(file.path()), after);
+    QCOMPARE(strayEntries(file.folderPath()), QStringList());
+}
+
+void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    QVERIFY(installFresh(root.path()));
+    const PreferenceFile file{DriveRoot(root.path())};
+
+    // How long an undisturbed write takes from start to exit on this machine and build; the kill
+    // delays spread over that span, so kills land before, during and after the write.
+    std::vector<std::chrono::microseconds> durations;
+    for (int i = 0; i < 7; ++i) {
+        const char answer = i % 2 == 0 ? 'Y' : 'N';
+        const WriterRun run = RunWriter(kWriter, root.path(), answer);
+        QVERIFY(run.started);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(contentOf(file.path()), line(answer));
+        durations.push_back(run.elapsed);
+    }
+    std::sort(durations.begin(), durations.end());
+    const auto typical = durations[durations.size() / 2];
+    const auto span = typical + typical / 5;
+
+    const quint32 seed = seedFromEnvironment(20020601);
+    qInfo("seed %u (ZORIMEX_DURABILITY_SEED overrides); an undisturbed write takes %lld us", seed,
+          static_cast<long long>(typical.count()));
+    QRandomGenerator random(seed);
+
+    constexpr int kRuns = 300;
+    QElapsedTimer clock;
+    clock.start();
+    int runs = 0;
+    int killedBeforeWrite = 0;  // old value, nothing left behind: killed before the write began
+    int killedDuringWrite = 0;  // old value, a temporary file left behind
+    int killedAfterRename = 0;  // new value, but the writer had not exited yet
+    int finishedBeforeKill = 0; // the writer was done before the kill came
+    while (runs < kRuns && clock.elapsed() < 90000) {
+        ++runs;
+        const QByteArray before = contentOf(file.path());
+        const char answer = before.startsWith('Y') ? 'N' : 'Y';
+        const auto delay = std::chrono::microseconds(
+            random.bounded(static_cast<quint32>(std::max<qint64>(1, span.count()))));
+        const QStringList straysBefore = strayEntries(file.folderPath());
+
+        const WriterRun run = RunWriter(kWriter, root.path(), answer, delay);
+        QVERIFY(run.started);
+        const QByteArray after = contentOf(file.path());
+        const QString where =
+            QStringLiteral("run %1, kill after %2 us").arg(runs).arg(delay.count());
+        QVERIFY2(isWholeValue(after), qPrintable(where + QStringLiteral(": or.txt holds ") +
+                                                 QString::fromLatin1(after.toPercentEncoding())));
+        QVERIFY2(after == before || after == line(answer), qPrintable(where));
+
+        // Whatever a killed writer left behind must not disturb the next start's reading.
+        const auto read = file.read();
+        QVERIFY2(read.ok(), qPrintable(where));
+        QCOMPARE(read.value, QString(QLatin1Char(after.at(0))));
+
+        if (!run.killed) {
+            QVERIFY2(run.exitCode == 0, run.errorText.constData());
+            QCOMPARE(after.at(0), answer);
+            ++finishedBeforeKill;
+            continue;
+        }
+        const QStringList straysAfter = strayEntries(file.folderPath());
+        if (after.at(0) == answer)
+            ++killedAfterRename;
+        else if (straysAfter.size() > straysBefore.size())
+            ++killedDuringWrite;
+        else
+            ++killedBeforeWrite;
+    }
+
+    qInfo("%d runs in %lld ms: killed before the write %d, during the write (before the rename) "
+          "%d, after the rename %d, finished before the kill %d",
+          runs, clock.elapsed(), killedBeforeWrite, killedDuringWrite, killedAfterRename,
+          finishedBeforeKill);
+    const QStringList strays = strayEntries(file.folderPath());
+    qInfo("temporary files left behind by killed writers: %lld",
+          static_cast<long long>(strays.size()));
+    QVERIFY2(runs >= 100, "too few runs in the time allowed");
+    QVERIFY2(killedBeforeWrite + killedDuringWrite > 0, "no kill landed before the rename");
+    QVERIFY2(killedAfterRename > 0, "no kill landed after the rename");
+    // Leftovers are only ever the writer's own temporary files, each holding at most a prefix of
+    // the line it was writing.
+    for (const QString& stray : std::as_const(strays)) {
+        QVERIFY2(stray.startsWith(QStringLiteral(".or.txt.")) &&
+                     stray.endsWith(QStringLiteral(".tmp")),
+                 qPrintable(stray));
+        QVERIFY(QFileInfo(file.folderPath() + QLatin1Char('/') + stray).size() <= 3);
+    }
+}
+
+void PreferenceDurabilityTest::fullDiskKeepsOldValue_data() {
+    QTest::addColumn<char>("answer");
+    QTest::newRow("yes onto a full disk") << 'Y';
+    QTest::newRow("no onto a full disk") << 'N';
+}
+
+void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
+    QFETCH(char, answer);
+    QTemporaryDir mountPoint;
+    QVERIFY(mountPoint.isValid());
+    const zorimex::test::ScratchMount disk(mountPoint.path(), "size=64k,mode=0755");
+    if (!disk.mounted())
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + disk.error()));
+
+    QVERIFY(installFresh(mountPoint.path()));
+    const PreferenceFile file{DriveRoot(mountPoint.path())};
+    QCOMPARE(zorimex::test::FillFileSystem(mountPoint.path(), QStringLiteral("filler")), ENOSPC);
+
+    const WriterRun run = RunWriter(kWriter, mountPoint.path(), answer);
+    QVERIFY(run.started);
+    QVERIFY(!run.killed);
+    QCOMPARE(run.exitCode, 1);
+    const QString report = QString::fromUtf8(run.errorText);
+    qInfo("the writer reported: %s", qPrintable(report.simplified()));
+    const QString expected = zorimex::errorReportText(
+        zorimex::AppError::make(zorimex::error_number::DiskFull, file.path()));
+    // The report begins with the number and description and names the file; the system's own
+    // wording of the cause follows.
+    QVERIFY2(report.startsWith(expected), qPrintable(report));
+    QCOMPARE(contentOf(file.path()), QByteArray("U\r\n"));
+    QCOMPARE(strayEntries(file.folderPath()), QStringList());
+    QVERIFY(file.read().ok());
+    QCOMPARE(file.read().value, QStringLiteral("U"));
+}
+
+QTEST_GUILESS_MAIN(PreferenceDurabilityTest)
+#include "tst_preference_durability.moc"
