@@ -1,23 +1,125 @@
 #include "startup.h"
 
+#include "failure_report.h"
 #include "form1.h"
+#include "form2.h"
+#include "form7.h"
+#include "web_links.h"
+#include "web_pane.h"
 #include "window_registry.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <utility>
 
 namespace zorimex::app {
 namespace {
 
+using ui::WindowRegistry;
+
+QUrl latestVersionPage() {
+    return QUrl(QString::fromLatin1(ui::kLatestVersionPage));
+}
+
+// Runs `then` once `window` has painted for the first time, from the event loop, so the frame is
+// on the screen before anything slow (the web engine) starts.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget* window, std::function<void()> then)
+        : QObject(window), then_(std::move(then)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !fired_) {
+            fired_ = true;
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> then_;
+    bool fired_ = false;
+};
+
+// The main window's pane, if the main window is loaded; referring to it would load it.
+ui::WebPane* loadedPane(WindowRegistry& windows) {
+    auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(ui::Form2::kNumber));
+    return mainWindow ? mainWindow->browserPane() : nullptr;
+}
+
+// はい and いいえ: the answer is on disk before the dialog goes. A write that fails is reported
+// and the handler stops there: the dialog stays open for another try, and はい starts no page.
+void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char answer) {
+    if (const auto failure = preferences.write(answer)) {
+        ui::ReportFailure(*failure);
+        return;
+    }
+    auto& windows = WindowRegistry::instance();
+    windows.unload(dialog);
+    if (answer == 'Y')
+        windows.form2()->browserPane()->navigate(latestVersionPage());
+}
+
+void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& windows) {
+    ui::Form7* dialog = windows.form7();
+    // The dialog is the only place these answers come from, and it is shown only here.
+    QObject::connect(dialog, &ui::Form7::yesChosen, dialog,
+                     [preferences, dialog] { RecordAnswer(preferences, dialog, 'Y'); });
+    QObject::connect(dialog, &ui::Form7::noChosen, dialog,
+                     [preferences, dialog] { RecordAnswer(preferences, dialog, 'N'); });
+    windows.show(dialog);
+}
+
 // The start-up window's load step: it runs after the window is created and before it is
-// displayed. Reading the preference file, asking for consent and starting the browser pane
-// belong here.
-void LoadStartupWindow(ui::WindowRegistry&, ui::Form1&) {}
+// displayed. Only the exact values "U" and "Y" act; anything else, an empty first line included,
+// leaves the pane empty.
+std::optional<AppError> LoadStartupWindow(const PreferenceFile& preferences,
+                                          WindowRegistry& windows) {
+    const PreferenceRead firstLine = preferences.read();
+    if (!firstLine.ok())
+        return firstLine.error;
+    if (firstLine.value == QLatin1String("U"))
+        ShowConsentDialog(preferences, windows);
+    else if (firstLine.value == QLatin1String("Y"))
+        windows.form2()->browserPane()->navigate(latestVersionPage());
+    return std::nullopt;
+}
+
+int FailStartup(WindowRegistry& windows, const AppError& failure) {
+    // Nothing of the program was shown, and nothing is left to show after the report.
+    windows.destroyAll();
+    ui::ReportFailure(failure);
+    return kStartupFailed;
+}
 
 } // namespace
 
-void StartProgram() {
-    auto& windows = ui::WindowRegistry::instance();
+std::optional<int> StartProgram(const PreferenceFile& preferences,
+                                const std::optional<AppError>& installFailure) {
+    auto& windows = WindowRegistry::instance();
+    if (installFailure)
+        return FailStartup(windows, *installFailure);
     ui::Form1* startupWindow = windows.form1();
-    LoadStartupWindow(windows, *startupWindow);
+    if (const auto failure = LoadStartupWindow(preferences, windows))
+        return FailStartup(windows, *failure);
+    // A pane told to navigate by the load step waits until the start-up window is on the screen
+    // (or until the main window is shown, should "OK" come first).
+    new AfterFirstPaint(startupWindow, [&windows] {
+        if (ui::WebPane* pane = loadedPane(windows))
+            pane->startLoading();
+    });
     windows.show(startupWindow);
+    return std::nullopt;
 }
 
 } // namespace zorimex::app

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "design_properties.h"
+#include "failure_report.h"
 #include "ui_form2.h"
 #include "web_links.h"
 #include "window_registry.h"
@@ -50,8 +51,16 @@ Form2::Form2(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::Fo
     connect(ui_->pk, &QAction::triggered, this, [&windows] { windows.show(windows.form5()); });
     connect(ui_->hotel, &QAction::triggered, this, [&windows] { windows.show(windows.form6()); });
     connect(ui_->version, &QAction::triggered, this, [&windows] { windows.show(windows.form3()); });
-    connect(ui_->Image1, &ClickableImage::clicked, this, [] { OpenBulletinBoard(); });
-    connect(ui_->Image2, &ClickableImage::clicked, this, [] { OpenMakerSite(); });
+    // A browser that cannot be started is reported and the program goes on: the user loses one
+    // page, not the conversion they have on screen.
+    connect(ui_->Image1, &ClickableImage::clicked, this, [] {
+        if (const auto failure = OpenBulletinBoard())
+            ReportFailure(*failure);
+    });
+    connect(ui_->Image2, &ClickableImage::clicked, this, [] {
+        if (const auto failure = OpenMakerSite())
+            ReportFailure(*failure);
+    });
 }
 
 Form2::~Form2() = default;

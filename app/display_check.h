@@ -1,0 +1,16 @@
+#pragma once
+// Whether the desktop can be reached at all. Qt aborts with a long message when it cannot open a
+// display; on a machine without one (a server, a container, a CI job) one line that says so and
+// how to run the program anyway serves the user better.
+
+namespace zorimex::app {
+
+/// False only where windows need an X11 or Wayland display, none is named (DISPLAY and
+/// WAYLAND_DISPLAY are unset or empty), and no platform was chosen (QT_QPA_PLATFORM, or
+/// -platform / --platform among the arguments). Call before the QApplication exists.
+bool DisplayAvailable(int argc, const char* const* argv);
+
+/// The one line printed on standard error when there is no display, without a line end.
+const char* NoDisplayMessage();
+
+} // namespace zorimex::app
