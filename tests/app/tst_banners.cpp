@@ -1,0 +1,154 @@
+// The two banners of the main window, clicked as a user clicks them: each click hands its page to
+// the desktop's browser, and a browser that cannot be started is reported while the program
+// goes on.
+
+#include "clickable_image.h"
+#include "form2.h"
+#include "startup_test_support.h"
+#include "web_links.h"
+
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+using namespace zorimex;
+using namespace zorimex::app::test;
+using zorimex::ui::WindowRegistry;
+
+namespace {
+
+/// Stands in for the desktop's browser: remembers every page it was asked to open.
+class BrowserRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+QWidget* startToMainWindow(const TemporaryDrive& drive) {
+    if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
+        return nullptr;
+    QWidget* startup = WindowRegistry::instance().loaded(1);
+    QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
+    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    if (mainWindow && !QTest::qWaitForWindowExposed(mainWindow))
+        return nullptr;
+    return mainWindow;
+}
+
+void clickBanner(QWidget* mainWindow, const QString& banner) {
+    auto* image = mainWindow->findChild<ui::ClickableImage*>(banner);
+    QVERIFY(image);
+    QTest::mouseClick(image, Qt::LeftButton, {}, image->rect().center());
+}
+
+} // namespace
+
+class BannersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplicationOnce(); }
+    void cleanup() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        ui::SetExternalBrowser({});
+        DestroyAllWindows();
+    }
+
+    void eachClickOpensItsPage_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("pagesOpened");
+        const QString board = QString::fromLatin1(ui::kBulletinBoard);
+        const QString maker = QString::fromLatin1(ui::kMakerSite);
+        QTest::newRow("感想・要望 twice: two windows on the board")
+            << QStringList{"Image1", "Image1"} << QStringList{board, board};
+        QTest::newRow("Go to: the maker's site") << QStringList{"Image2"} << QStringList{maker};
+        QTest::newRow("one after the other")
+            << QStringList{"Image2", "Image1"} << QStringList{maker, board};
+    }
+    void eachClickOpensItsPage() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, pagesOpened);
+        BrowserRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        const auto unsetHandler =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+        TemporaryDrive drive;
+        QWidget* mainWindow = startToMainWindow(drive);
+        QVERIFY(mainWindow);
+        ReportWatcher watcher;
+        for (const QString& banner : std::as_const(clicks))
+            clickBanner(mainWindow, banner);
+        QStringList opened;
+        for (const QUrl& url : std::as_const(browser.opened))
+            opened << url.toString();
+        QCOMPARE(opened, pagesOpened);
+        QVERIFY(watcher.reports().isEmpty());
+    }
+
+    void pagesHaveTheirForm() {
+        const QUrl latest(QString::fromLatin1(ui::kLatestVersionPage));
+        const QUrl board(QString::fromLatin1(ui::kBulletinBoard));
+        const QUrl maker(QString::fromLatin1(ui::kMakerSite));
+        for (const QUrl& url : {latest, board, maker}) {
+            QVERIFY2(url.isValid() && url.scheme() == QLatin1String("https"),
+                     qPrintable(url.toString()));
+            QVERIFY(url.host().endsWith(QLatin1String(".example")));
+        }
+        QVERIFY(latest.path().size() > 1 && latest.path().endsWith(QLatin1Char('/')));
+        QCOMPARE(board.path(), QStringLiteral("/bbs/pt.cgi"));
+        QVERIFY(board.query().startsWith(QLatin1String("room=")) && board.query().size() > 5);
+        QVERIFY(maker.path().isEmpty() && !maker.hasQuery());
+    }
+
+    void browserThatCannotStartIsReportedAndTheProgramGoesOn_data() {
+        QTest::addColumn<QString>("banner");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("感想・要望") << "Image1" << QString::fromLatin1(ui::kBulletinBoard);
+        QTest::newRow("Go to") << "Image2" << QString::fromLatin1(ui::kMakerSite);
+    }
+    void browserThatCannotStartIsReportedAndTheProgramGoesOn() {
+        QFETCH(QString, banner);
+        QFETCH(QString, page);
+        QList<QUrl> attempts;
+        ui::SetExternalBrowser([&attempts](const QUrl& url) {
+            attempts << url;
+            return false;
+        });
+        TemporaryDrive drive;
+        QWidget* mainWindow = startToMainWindow(drive);
+        QVERIFY(mainWindow);
+        auto* amount = mainWindow->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        QTest::keyClicks(amount, QStringLiteral("100"));
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        ReportWatcher watcher;
+
+        clickBanner(mainWindow, banner);
+
+        QTRY_COMPARE(watcher.reports().size(), 1);
+        QCOMPARE(attempts, QList<QUrl>{QUrl(page)});
+        const SeenReport& report = watcher.reports().first();
+        QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
+        QVERIFY2(report.text.startsWith(QStringLiteral("エラー 429: ")), qPrintable(report.text));
+        QVERIFY2(report.text.contains(page), qPrintable(report.text));
+        // Still running, the main window as it was.
+        QCOMPARE(WindowState(), QStringLiteral("Form2"));
+        QCOMPARE(amount->text(), QStringLiteral("100"));
+        QCOMPARE(quitting.count(), 0);
+        BrowserRecorder browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        const auto unsetHandler =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+        ui::SetExternalBrowser({});
+        clickBanner(mainWindow, banner);
+        QCOMPARE(browser.opened, QList<QUrl>{QUrl(page)});
+        QCOMPARE(watcher.reports().size(), 1);
+    }
+};
+
+QTEST_MAIN(BannersTest)
+#include "tst_banners.moc"

@@ -1,0 +1,308 @@
+// The consent dialog's answers as the user gives them: what the preference file holds afterwards,
+// byte for byte, which windows remain and what the browser pane was told, before and after the
+// start-up window's "OK"; the keyboard; the next start; and answers whose write fails.
+
+#include "form2.h"
+#include "startup_test_support.h"
+#include "web_links.h"
+#include "web_pane.h"
+
+#include <zorimex/preferences/durable_write.h>
+
+#include <QProcess>
+#include <QSignalSpy>
+
+#include <cerrno>
+#include <unistd.h>
+
+using namespace zorimex;
+using namespace zorimex::app::test;
+using zorimex::ui::WindowRegistry;
+
+namespace {
+
+const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
+
+ui::WebPane* pane() {
+    auto* mainWindow = qobject_cast<ui::Form2*>(WindowRegistry::instance().loaded(2));
+    return mainWindow ? mainWindow->browserPane() : nullptr;
+}
+
+QUrl paneUrl() {
+    return pane() ? pane()->requestedUrl() : QUrl();
+}
+
+void click(int form, const char* control) {
+    QWidget* window = WindowRegistry::instance().loaded(form);
+    QVERIFY2(window, "window not loaded");
+    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(control));
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+/// The dialog as the user reaches it with the keyboard: brought forward (clicked on), then keys.
+void pressInDialog(Qt::Key key) {
+    QWidget* dialog = WindowRegistry::instance().loaded(7);
+    QVERIFY(dialog);
+    WindowRegistry::instance().show(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+ssize_t failingWrite(int, const void*, size_t) {
+    errno = EIO;
+    return -1;
+}
+
+enum class Breakage { FolderAtFilePath, FolderRemoved, WriteFailsAfterOpen };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Breakage)
+
+class ConsentDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplicationOnce(); }
+    void cleanup() { DestroyAllWindows(); }
+
+    void answers_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("answer"); // はい, いいえ, or Enter
+        QTest::addColumn<bool>("afterOk");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QString>("windowsAfterAnswer");
+        QTest::addColumn<bool>("paneTold");
+
+        QTest::newRow("はい before OK: main window loaded hidden, pane told")
+            << QByteArray("U\r\n") << "はい" << false << QByteArray("Y\r\n") << "Form1 Form2*"
+            << true;
+        QTest::newRow("はい after OK: the visible main window's pane told")
+            << QByteArray("U\r\n") << "はい" << true << QByteArray("Y\r\n") << "Form2" << true;
+        QTest::newRow("いいえ before OK")
+            << QByteArray("U\r\n") << "いいえ" << false << QByteArray("N\r\n") << "Form1" << false;
+        QTest::newRow("いいえ after OK")
+            << QByteArray("U\r\n") << "いいえ" << true << QByteArray("N\r\n") << "Form2" << false;
+        QTest::newRow("Enter at once answers いいえ")
+            << QByteArray("U\r\n") << "Enter" << false << QByteArray("N\r\n") << "Form1" << false;
+        QTest::newRow("はい over U and further lines: one line left")
+            << QByteArray("U\r\nY\r\nsomething else\r\n") << "はい" << false << QByteArray("Y\r\n")
+            << "Form1 Form2*" << true;
+        QTest::newRow("いいえ over U with LF ends and no final line end")
+            << QByteArray("U\nY\nN") << "いいえ" << false << QByteArray("N\r\n") << "Form1"
+            << false;
+    }
+    void answers() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, answer);
+        QFETCH(bool, afterOk);
+        QFETCH(QByteArray, after);
+        QFETCH(QString, windowsAfterAnswer);
+        QFETCH(bool, paneTold);
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile(before));
+        ReportWatcher watcher;
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QVERIFY(QTest::qWaitForWindowExposed(WindowRegistry::instance().loaded(1)));
+        if (afterOk) {
+            click(1, "Command1");
+            QCOMPARE(WindowState(), QStringLiteral("Form2 Form7"));
+        }
+
+        if (answer == QStringLiteral("はい"))
+            click(7, "Command2");
+        else if (answer == QStringLiteral("いいえ"))
+            click(7, "Command1");
+        else
+            pressInDialog(Qt::Key_Return);
+
+        QCOMPARE(drive.fileBytes(), after);
+        QCOMPARE(WindowState(), windowsAfterAnswer);
+        QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
+        QVERIFY(watcher.reports().isEmpty());
+        // The page starts loading once the program is on screen, or at once in a visible window.
+        if (paneTold)
+            QTRY_VERIFY(pane()->content() != nullptr);
+        if (!afterOk) {
+            click(1, "Command1");
+            QCOMPARE(WindowState(), QStringLiteral("Form2"));
+            QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
+            QCOMPARE(pane()->content() != nullptr, paneTold);
+        }
+
+        // The next start follows the answer and asks no more.
+        DestroyAllWindows();
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QCOMPARE(WindowState(),
+                 paneTold ? QStringLiteral("Form1 Form2*") : QStringLiteral("Form1"));
+        QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
+        QCOMPARE(drive.fileBytes(), after);
+    }
+
+    void keysThatDoNotAnswer_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("Tab moves to はい, answers nothing") << int(Qt::Key_Tab);
+    }
+    void keysThatDoNotAnswer() {
+        QFETCH(int, key);
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("U\r\n"));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        pressInDialog(static_cast<Qt::Key>(key));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+        QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
+    }
+
+    void frameCloseWritesNothingAndAsksAgain() {
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("U\r\n"));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        WindowRegistry::instance().loaded(7)->close();
+        QCOMPARE(WindowState(), QStringLiteral("Form1"));
+        QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
+        DestroyAllWindows();
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+    }
+
+    // はい from a dialog that outlived both other windows loads a main window that nobody sees:
+    // the program must not go on running for it.
+    void hiddenMainWindowLeftByYesDoesNotKeepTheProgram() {
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("U\r\n"));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        click(1, "Command1");
+        QTimer limit;
+        limit.setSingleShot(true);
+        connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+        limit.start(5000);
+        QTimer::singleShot(0, [] {
+            WindowRegistry::instance().loaded(2)->close(); // the main window, through its frame
+            click(7, "Command2");
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(drive.fileBytes(), QByteArray("Y\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form2*"));
+    }
+
+    void failedAnswerIsReportedAndTheDialogStays_data() {
+        QTest::addColumn<Breakage>("breakage");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QByteArray>("left"); // the file's bytes after the failure
+        QTest::newRow("はい, a folder where the file belongs: 75")
+            << Breakage::FolderAtFilePath << "はい" << 75 << QByteArray("<unreadable>");
+        QTest::newRow("いいえ, a folder where the file belongs: 75")
+            << Breakage::FolderAtFilePath << "いいえ" << 75 << QByteArray("<unreadable>");
+        QTest::newRow("はい, folder removed meanwhile: 76")
+            << Breakage::FolderRemoved << "はい" << 76 << QByteArray("<unreadable>");
+        QTest::newRow("はい, the write fails after the open: 57, U stays whole")
+            << Breakage::WriteFailsAfterOpen << "はい" << 57 << QByteArray("U\r\n");
+        QTest::newRow("いいえ, the write fails after the open: 57, U stays whole")
+            << Breakage::WriteFailsAfterOpen << "いいえ" << 57 << QByteArray("U\r\n");
+    }
+    void failedAnswerIsReportedAndTheDialogStays() {
+        QFETCH(Breakage, breakage);
+        QFETCH(QString, answer);
+        QFETCH(int, number);
+        QFETCH(QByteArray, left);
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("U\r\n"));
+        PosixFileCalls calls = PosixFileCalls::system();
+        if (breakage == Breakage::WriteFailsAfterOpen)
+            calls.write = &failingWrite;
+        const PreferenceFile preferences(drive.driveRoot(), DurableWriter(calls));
+        QVERIFY(!StartLikeMain(preferences));
+        if (breakage == Breakage::FolderAtFilePath) {
+            QVERIFY(QFile::remove(drive.filePath()));
+            QVERIFY(QDir().mkpath(drive.filePath()));
+        } else if (breakage == Breakage::FolderRemoved) {
+            QVERIFY(QDir(drive.folderPath()).removeRecursively());
+        }
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        ReportWatcher watcher;
+
+        click(7, answer == QStringLiteral("はい") ? "Command2" : "Command1");
+
+        QTRY_COMPARE(watcher.reports().size(), 1);
+        const SeenReport& report = watcher.reports().first();
+        QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
+        QVERIFY2(report.text.startsWith(QStringLiteral("エラー %1: ").arg(number)),
+                 qPrintable(report.text));
+        QVERIFY2(report.text.contains(QDir::toNativeSeparators(preferences.path())),
+                 qPrintable(report.text));
+        // The handler stopped at the write: the dialog is still there and nothing navigated.
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+        QCOMPARE(drive.fileBytes(), left);
+        QCOMPARE(quitting.count(), 0);
+        // The program goes on: once the cause is gone the same dialog records an answer.
+        if (breakage == Breakage::WriteFailsAfterOpen)
+            return; // the failing calls are part of this run's file object
+        if (breakage == Breakage::FolderAtFilePath)
+            QVERIFY(QDir(drive.filePath()).removeRecursively());
+        QVERIFY(drive.makeFolder());
+        click(7, "Command1");
+        QCOMPARE(drive.fileBytes(), QByteArray("N\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form1"));
+    }
+
+    // A real full disk: a 64 KiB tmpfs, filled up before the answer.
+    void answerOnAFullDisk() {
+        if (geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root");
+        QTemporaryDir mountPoint;
+        const int mounted = QProcess::execute(QStringLiteral("mount"),
+                                              {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                               QStringLiteral("-o"), QStringLiteral("size=64k"),
+                                               QStringLiteral("tmpfs"), mountPoint.path()});
+        if (mounted != 0)
+            QSKIP("this machine does not allow mounting a tmpfs");
+        const auto unmount =
+            qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint.path()}); });
+        const PreferenceFile preferences{DriveRoot(mountPoint.path())};
+        QVERIFY(!preferences.ensureInstalled());
+        {
+            QFile filler(mountPoint.filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+            // Whatever a last partial block left: fill byte by byte.
+            while (filler.write("x", 1) == 1 && filler.flush()) {
+            }
+        }
+        QVERIFY(!StartLikeMain(preferences));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        ReportWatcher watcher;
+
+        click(7, "Command2");
+
+        QTRY_COMPARE(watcher.reports().size(), 1);
+        QVERIFY2(watcher.reports().first().text.startsWith(QStringLiteral("エラー 61: ")),
+                 qPrintable(watcher.reports().first().text));
+        QVERIFY(
+            watcher.reports().first().text.contains(QDir::toNativeSeparators(preferences.path())));
+        QFile file(preferences.path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("U\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+        QCOMPARE(paneUrl(), QUrl());
+        QCOMPARE(quitting.count(), 0);
+        // Space made, the same dialog answers.
+        QVERIFY(QFile::remove(mountPoint.filePath(QStringLiteral("filler"))));
+        click(7, "Command2");
+        QCOMPARE(file.fileName(), preferences.path());
+        file.close();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Y\r\n"));
+        QCOMPARE(paneUrl(), kLatest);
+        DestroyAllWindows();
+    }
+};
+
+QTEST_MAIN(ConsentDialogTest)
+#include "tst_consent_dialog.moc"

@@ -1,0 +1,253 @@
+// Starting the program on every kind of preference file: which windows come up, what the browser
+// pane is told and when it starts, the failure reports and exit status of a start that cannot
+// read the file, and what the start-up window's buttons and frame do afterwards.
+
+#include "form2.h"
+#include "form7.h"
+#include "startup_test_support.h"
+#include "web_links.h"
+#include "web_pane.h"
+
+#include <zorimex/preferences/error_report.h>
+#include <zorimex/webpane/address_link.h>
+
+#include <QSignalSpy>
+
+using namespace zorimex;
+using namespace zorimex::app::test;
+using zorimex::ui::WindowRegistry;
+
+namespace {
+
+const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
+
+ui::WebPane* pane() {
+    auto* mainWindow = qobject_cast<ui::Form2*>(WindowRegistry::instance().loaded(2));
+    return mainWindow ? mainWindow->browserPane() : nullptr;
+}
+
+void clickOk() {
+    QWidget* startup = WindowRegistry::instance().loaded(1);
+    QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
+                      Qt::LeftButton);
+}
+
+enum class Setup { FileWithContent, NoFolder, FolderWithoutFile, FolderAtFilePath, RootIsAFile };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareApplicationOnce(); }
+    void cleanup() { DestroyAllWindows(); }
+
+    void runStates_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("windowsAfterStart"); // '*' marks a window loaded hidden
+        QTest::addColumn<bool>("paneTold");
+
+        QTest::newRow("U CR LF: dialog, then the start-up window")
+            << QByteArray("U\r\n") << "Form1 Form7" << false;
+        QTest::newRow("U without a line end") << QByteArray("U") << "Form1 Form7" << false;
+        QTest::newRow("U LF, then more lines") << QByteArray("U\nN\n") << "Form1 Form7" << false;
+        QTest::newRow("Y CR LF: main window hidden, pane told")
+            << QByteArray("Y\r\n") << "Form1 Form2*" << true;
+        QTest::newRow("Y without any line end") << QByteArray("Y") << "Form1 Form2*" << true;
+        QTest::newRow("Y LF") << QByteArray("Y\n") << "Form1 Form2*" << true;
+        QTest::newRow("Y CR") << QByteArray("Y\r") << "Form1 Form2*" << true;
+        QTest::newRow("Y, then N on the next line")
+            << QByteArray("Y\r\nN\r\n") << "Form1 Form2*" << true;
+        QTest::newRow("N") << QByteArray("N\r\n") << "Form1" << false;
+        QTest::newRow("lower-case y") << QByteArray("y\r\n") << "Form1" << false;
+        QTest::newRow("Y with a trailing blank") << QByteArray("Y \r\n") << "Form1" << false;
+        QTest::newRow("blank before Y") << QByteArray(" Y\r\n") << "Form1" << false;
+        QTest::newRow("longer value beginning with Y") << QByteArray("Yes\r\n") << "Form1" << false;
+        QTest::newRow("N, then Y: only the first line counts")
+            << QByteArray("N\r\nY\r\n") << "Form1" << false;
+        QTest::newRow("empty first line, then Y") << QByteArray("\r\nY\r\n") << "Form1" << false;
+        QTest::newRow("lower-case u") << QByteArray("u\r\n") << "Form1" << false;
+        QTest::newRow("Y after a byte-order mark")
+            << QByteArray("\xEF\xBB\xBFY\r\n") << "Form1" << false;
+    }
+    void runStates() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, windowsAfterStart);
+        QFETCH(bool, paneTold);
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile(content));
+        ReportWatcher watcher;
+
+        QVERIFY(!StartLikeMain(drive.preferences()));
+
+        QCOMPARE(WindowState(), windowsAfterStart);
+        QVERIFY(watcher.reports().isEmpty());
+        QCOMPARE(drive.fileBytes(), content); // reading changes nothing
+        QWidget* startup = WindowRegistry::instance().loaded(1);
+        QVERIFY(QTest::qWaitForWindowExposed(startup));
+        QCOMPARE(startup->geometry().topLeft(), QPoint(4170 / 15, 2790 / 15));
+        if (QWidget* dialog = WindowRegistry::instance().loaded(7))
+            QCOMPARE(dialog->geometry().topLeft(), QPoint(495 / 15, 450 / 15));
+        QCOMPARE(pane() != nullptr && !pane()->requestedUrl().isEmpty(), paneTold);
+        if (paneTold)
+            QCOMPARE(pane()->requestedUrl(), kLatest);
+
+        // "OK" leads every state to the main window; an unanswered dialog stays.
+        clickOk();
+        const bool dialogOpen = windowsAfterStart.contains(QLatin1String("Form7"));
+        QCOMPARE(WindowState(),
+                 dialogOpen ? QStringLiteral("Form2 Form7") : QStringLiteral("Form2"));
+        QCOMPARE(pane()->requestedUrl(), paneTold ? kLatest : QUrl());
+        QCOMPARE(pane()->content() != nullptr, paneTold);
+        QVERIFY(!WebEngineMapped()); // this process never set the engine up; nothing loaded it
+    }
+
+    void firstRunInstallsAndAsks() {
+        TemporaryDrive drive; // the folder does not exist yet
+        QVERIFY(!QFileInfo::exists(drive.folderPath()));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+    }
+
+    void failedStartReportsAndShowsNothing_data() {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("namesTheFile"); // else the folder
+        QTest::newRow("folder there, file missing: 53")
+            << Setup::FolderWithoutFile << QByteArray() << 53 << true;
+        QTest::newRow("empty file: 62") << Setup::FileWithContent << QByteArray() << 62 << true;
+        QTest::newRow("a folder where the file belongs: 75")
+            << Setup::FolderAtFilePath << QByteArray() << 75 << true;
+        QTest::newRow("the folder cannot be made (drive root is a file): 75")
+            << Setup::RootIsAFile << QByteArray() << 75 << false;
+    }
+    void failedStartReportsAndShowsNothing() {
+        QFETCH(Setup, setup);
+        QFETCH(QByteArray, content);
+        QFETCH(int, number);
+        QFETCH(bool, namesTheFile);
+        TemporaryDrive drive;
+        QString driveRoot = drive.root();
+        switch (setup) {
+        case Setup::FileWithContent:
+            QVERIFY(drive.writeFile(content));
+            break;
+        case Setup::FolderWithoutFile:
+            QVERIFY(drive.makeFolder());
+            break;
+        case Setup::FolderAtFilePath:
+            QVERIFY(QDir().mkpath(drive.filePath()));
+            break;
+        case Setup::RootIsAFile: {
+            driveRoot = drive.root() + QStringLiteral("/plain-file");
+            QFile blocker(driveRoot);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            break;
+        }
+        case Setup::NoFolder:
+            break;
+        }
+        const PreferenceFile preferences{DriveRoot(driveRoot)};
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        ReportWatcher watcher;
+
+        QCOMPARE(StartLikeMain(preferences).value_or(0), app::kStartupFailed);
+
+        QCOMPARE(watcher.reports().size(), 1);
+        const SeenReport& report = watcher.reports().first();
+        QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
+        QVERIFY2(report.text.startsWith(QStringLiteral("エラー %1: ").arg(number)),
+                 qPrintable(report.text));
+        const QString named = namesTheFile ? preferences.path() : preferences.folderPath();
+        QVERIFY2(report.text.contains(QDir::toNativeSeparators(named)), qPrintable(report.text));
+        QVERIFY(report.visibleProgramWindows.isEmpty()); // not even the start-up window
+        QCOMPARE(WindowState(), QString());
+        if (setup == Setup::FileWithContent)
+            QCOMPARE(drive.fileBytes(), content);
+    }
+
+    // The pane must not hold up the start-up window: it starts only after that window painted.
+    void paneStartsAfterTheStartupWindowIsUp() {
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("Y\r\n"));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QWidget* startup = WindowRegistry::instance().loaded(1);
+        bool paneStartedAtFirstPaint = true;
+        bool painted = false;
+        struct FirstPaint : QObject {
+            std::function<void()> seen;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint && seen) {
+                    seen();
+                    seen = nullptr;
+                }
+                return false;
+            }
+        } firstPaint;
+        firstPaint.seen = [&] {
+            painted = true;
+            paneStartedAtFirstPaint = pane()->content() != nullptr;
+        };
+        startup->installEventFilter(&firstPaint);
+        QCOMPARE(pane()->content(), nullptr);
+        QTRY_VERIFY(painted);
+        QVERIFY(!paneStartedAtFirstPaint);
+        QTRY_VERIFY(pane()->content() != nullptr);
+        // Without the engine set up in this process the pane shows the address as a link.
+        auto* link = qobject_cast<webpane::AddressLink*>(pane()->content());
+        QVERIFY(link);
+        QCOMPARE(link->url(), kLatest);
+        QVERIFY(!pane()->fallbackReason().isEmpty());
+        QVERIFY(!WindowRegistry::instance().loaded(2)->isVisible());
+        startup->removeEventFilter(&firstPaint);
+    }
+
+    void okBeforeTheFirstPaintStartsThePaneAsTheMainWindowShows() {
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("Y\r\n"));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QCOMPARE(pane()->content(), nullptr);
+        clickOk(); // no event has been handled yet: nothing is painted
+        QVERIFY(pane()->content() != nullptr);
+        QWidget* const started = pane()->content();
+        QCoreApplication::processEvents();
+        QCOMPARE(pane()->content(), started); // navigated once
+    }
+
+    void endCommandsEndEveryState_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("throughFrame");
+        for (const char* value : {"U", "Y", "N"}) {
+            const QByteArray content = QByteArray(value) + "\r\n";
+            QTest::addRow("× in state %s", value) << content << false;
+            QTest::addRow("frame close in state %s", value) << content << true;
+        }
+    }
+    void endCommandsEndEveryState() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, throughFrame);
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile(content));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QWidget* startup = WindowRegistry::instance().loaded(1);
+        QVERIFY(QTest::qWaitForWindowExposed(startup));
+        QSignalSpy ended(&WindowRegistry::instance(), &WindowRegistry::programEnded);
+        if (throughFrame)
+            startup->close();
+        else
+            QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command2")),
+                              Qt::LeftButton);
+        QCOMPARE(ended.count(), 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(WindowState(), QString());
+        QCOMPARE(drive.fileBytes(), content);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
