@@ -1,0 +1,378 @@
+// The program itself, started as a separate process the way a user starts it, on a temporary
+// per-user data folder: its exit status, what it leaves in the preference file, that a run which
+// cannot show the page never loads the web engine, that a failed start shows nothing but the
+// report (on a real X server, where the test presses Enter on the box like a user), and that the
+// latest-version page really loads in the pane.
+
+#include "web_links.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <optional>
+
+namespace {
+
+const QString kProgram = QStringLiteral(ZORIMEX_PROGRAM);
+
+QString preferenceFolder(const QString& dataHome) {
+    return dataHome + QStringLiteral("/Zorimex/Program Files/Zorimex 2002");
+}
+
+QString preferencePath(const QString& dataHome) {
+    return preferenceFolder(dataHome) + QStringLiteral("/or.txt");
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<unreadable>");
+}
+
+/// The environment a user's session would give the program, with the per-user data folder
+/// (Qt's own variable) pointing at dataHome and nothing of a desktop.
+QProcessEnvironment programEnvironment(const QString& dataHome) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                             "QTWEBENGINE_CHROMIUM_FLAGS", "QTWEBENGINE_DISABLE_SANDBOX"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    return environment;
+}
+
+/// Whether a library whose name contains `part` is mapped into process pid.
+bool mapped(qint64 pid, const char* part) {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
+}
+
+/// The names of pid's child processes.
+QStringList childrenOf(qint64 pid) {
+    QStringList names;
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    for (const QString& entry : entries) {
+        bool isNumber = false;
+        entry.toLongLong(&isNumber);
+        if (!isNumber)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const qsizetype nameEnd = line.lastIndexOf(')');
+        const QList<QByteArray> fields = line.mid(nameEnd + 2).split(' ');
+        if (fields.size() > 1 && fields.at(1).toLongLong() == pid)
+            names << QString::fromLatin1(
+                line.mid(line.indexOf('(') + 1, nameEnd - line.indexOf('(') - 1));
+    }
+    return names;
+}
+
+void stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+/// An X server of the test's own, on a display number it picks itself.
+class XServer {
+public:
+    XServer() {
+        if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty())
+            return;
+        server_.start(QStringLiteral("Xvfb"),
+                      {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                       QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server_.waitForStarted(5000))
+            return;
+        QByteArray number;
+        while (!number.contains('\n') && server_.waitForReadyRead(10000))
+            number += server_.readAllStandardOutput();
+        if (number.trimmed().isEmpty())
+            return;
+        display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+    }
+    ~XServer() { stop(server_); }
+    QString display() const { return display_; }
+
+    /// Runs xdotool on this display; its output, or nothing when it failed.
+    std::optional<QString> xdotool(const QStringList& arguments) const {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), display_);
+        tool.setProcessEnvironment(environment);
+        tool.start(QStringLiteral("xdotool"), arguments);
+        if (!tool.waitForFinished(10000))
+            return std::nullopt;
+        const QString out = QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+        return tool.exitCode() == 0 ? std::optional<QString>(out) : std::nullopt;
+    }
+
+    /// The titles of the visible windows that process pid owns.
+    QStringList visibleWindowTitles(qint64 pid) const {
+        QStringList titles;
+        const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                  QStringLiteral("--pid"), QString::number(pid)});
+        if (!ids)
+            return titles;
+        for (const QString& id : ids->split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            titles << xdotool({QStringLiteral("getwindowname"), id}).value_or(QStringLiteral("?"));
+        return titles;
+    }
+
+private:
+    QProcess server_;
+    QString display_;
+};
+
+enum class Prepared { Nothing, FileWithContent, FolderOnly, FolderAtFilePath, DataHomeIsAFile };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Prepared)
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void noDisplayIsOneLineAndAFailure() {
+        QTemporaryDir dataHome;
+        QProcess program;
+        program.setProcessEnvironment(programEnvironment(dataHome.path()));
+        program.start(kProgram, {});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY(program.exitCode() != 0);
+        const QByteArray err = program.readAllStandardError();
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.contains("display") && err.contains("xvfb-run ./build/app/zorimex"),
+                 err.constData());
+        // It stopped before anything else, the first-run installation included.
+        QVERIFY(!QFileInfo::exists(dataHome.filePath(QStringLiteral("Zorimex"))));
+    }
+
+    // Runs that cannot show the page never load the web engine nor start a browser process.
+    void runsWithoutThePage_data() {
+        QTest::addColumn<Prepared>("prepared");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("afterStart");
+        QTest::newRow("first run: installs U, asks")
+            << Prepared::Nothing << QByteArray() << QByteArray("U\r\n");
+        QTest::newRow("U") << Prepared::FileWithContent << QByteArray("U\r\n")
+                           << QByteArray("U\r\n");
+        QTest::newRow("N") << Prepared::FileWithContent << QByteArray("N\r\n")
+                           << QByteArray("N\r\n");
+        QTest::newRow("Y with a blank")
+            << Prepared::FileWithContent << QByteArray("Y \r\n") << QByteArray("Y \r\n");
+    }
+    void runsWithoutThePage() {
+        QFETCH(Prepared, prepared);
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, afterStart);
+        QTemporaryDir dataHome;
+        if (prepared == Prepared::FileWithContent) {
+            QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
+            QFile file(preferencePath(dataHome.path()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QProcess program;
+        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.start(kProgram, {});
+        QVERIFY(program.waitForStarted(10000));
+        const qint64 pid = program.processId();
+        QTRY_VERIFY_WITH_TIMEOUT(mapped(pid, "libqoffscreen"), 10000);
+        QTest::qWait(1500); // the start-up window is up; a pane would have started by now
+        QCOMPARE(program.state(), QProcess::Running);
+        QVERIFY(!mapped(pid, "libQt6WebEngine"));
+        QVERIFY(!mapped(pid, "zorimex_webview"));
+        QCOMPARE(childrenOf(pid), QStringList());
+        QCOMPARE(readAll(preferencePath(dataHome.path())), afterStart);
+        stop(program);
+    }
+
+    // On a real X server: the windows a user sees after start-up, and the failure reports, which
+    // are the only window of a failed start and end it with a non-zero status once closed.
+    void onTheDesktop_data() {
+        QTest::addColumn<Prepared>("prepared");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("visibleWindows");
+        QTest::addColumn<int>("reportNumber");   // 0: no report, the program runs
+        QTest::addColumn<QString>("reportPath"); // relative to the data folder
+        const QString file = QStringLiteral("Zorimex/Program Files/Zorimex 2002/or.txt");
+        QTest::newRow("U: the dialog and the start-up window")
+            << Prepared::FileWithContent << QByteArray("U\r\n") << 2 << 0 << QString();
+        QTest::newRow("Y: the start-up window; the main window stays hidden")
+            << Prepared::FileWithContent << QByteArray("Y\r\n") << 1 << 0 << QString();
+        QTest::newRow("N: the start-up window")
+            << Prepared::FileWithContent << QByteArray("N\r\n") << 1 << 0 << QString();
+        QTest::newRow("file missing: 53")
+            << Prepared::FolderOnly << QByteArray() << 1 << 53 << file;
+        QTest::newRow("empty file: 62")
+            << Prepared::FileWithContent << QByteArray() << 1 << 62 << file;
+        QTest::newRow("a folder where the file belongs: 75")
+            << Prepared::FolderAtFilePath << QByteArray() << 1 << 75 << file;
+        QTest::newRow("no folder can be made: 75")
+            << Prepared::DataHomeIsAFile << QByteArray() << 1 << 75
+            << QStringLiteral("Zorimex/Program Files/Zorimex 2002");
+    }
+    void onTheDesktop() {
+        QFETCH(Prepared, prepared);
+        QFETCH(QByteArray, content);
+        QFETCH(int, visibleWindows);
+        QFETCH(int, reportNumber);
+        QFETCH(QString, reportPath);
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        const XServer x;
+        if (x.display().isEmpty())
+            QSKIP("no Xvfb to run the program on");
+        QTemporaryDir temporary;
+        QString dataHome = temporary.path();
+        switch (prepared) {
+        case Prepared::FileWithContent: {
+            QVERIFY(QDir().mkpath(preferenceFolder(dataHome)));
+            QFile file(preferencePath(dataHome));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            break;
+        }
+        case Prepared::FolderOnly:
+            QVERIFY(QDir().mkpath(preferenceFolder(dataHome)));
+            break;
+        case Prepared::FolderAtFilePath:
+            QVERIFY(QDir().mkpath(preferencePath(dataHome)));
+            break;
+        case Prepared::DataHomeIsAFile: {
+            dataHome = temporary.filePath(QStringLiteral("file"));
+            QFile blocker(dataHome);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+            break;
+        }
+        case Prepared::Nothing:
+            break;
+        }
+        QProcess program;
+        QProcessEnvironment environment = programEnvironment(dataHome);
+        environment.insert(QStringLiteral("DISPLAY"), x.display());
+        // A "Y" run starts the web engine, which as root (CI) runs only without its sandbox.
+        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                           QStringLiteral("--no-sandbox --disable-gpu --disable-dev-shm-usage "
+                                          "--host-resolver-rules=\"MAP * ~NOTFOUND\""));
+        program.setProcessEnvironment(environment);
+        program.start(kProgram, {});
+        QVERIFY(program.waitForStarted(10000));
+        const qint64 pid = program.processId();
+
+        QTRY_COMPARE_WITH_TIMEOUT(x.visibleWindowTitles(pid).size(), visibleWindows, 15000);
+        QTest::qWait(500); // nothing else comes up
+        const QStringList titles = x.visibleWindowTitles(pid);
+        QCOMPARE(titles.size(), visibleWindows);
+        // A failed start shows its report and nothing else; a good one never shows a report.
+        QCOMPARE(titles.contains(QStringLiteral("ZRMX Ver.6")), reportNumber != 0);
+        if (reportNumber == 0) {
+            QCOMPARE(program.state(), QProcess::Running);
+            QCOMPARE(program.readAllStandardError().contains("zorimex: "), false);
+            stop(program);
+            return;
+        }
+        const auto box = x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                    QStringLiteral("--pid"), QString::number(pid)});
+        QVERIFY(box);
+        QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *box,
+                           QStringLiteral("key"), QStringLiteral("Return")}));
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        const QString expected = QStringLiteral("zorimex: エラー %1: ").arg(reportNumber);
+        QVERIFY2(err.contains(expected), qPrintable(err));
+        QVERIFY2(err.contains(QDir::cleanPath(dataHome + QLatin1Char('/') + reportPath)),
+                 qPrintable(err));
+    }
+
+    // The whole way from "Y" in the file to a page shown in the pane: the program's own pane,
+    // plugin and web engine, the engine pointed at a local HTTPS server by Chromium's host
+    // resolver rules (set here, for the test; the program sets no such thing).
+    void latestVersionPageLoadsInThePane() {
+#ifndef ZORIMEX_WEBVIEW_BUILT
+        QSKIP("the web view plugin is not built");
+#else
+        const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+        const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+        if (python.isEmpty() || openssl.isEmpty())
+            QSKIP("python3 and openssl are needed for the local page server");
+        QTemporaryDir work;
+        const QString cert = work.filePath(QStringLiteral("cert.pem"));
+        const QString key = work.filePath(QStringLiteral("key.pem"));
+        QProcess keygen;
+        keygen.setStandardOutputFile(QProcess::nullDevice());
+        keygen.setStandardErrorFile(QProcess::nullDevice());
+        keygen.start(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                               "-subj", "/CN=home.zrmx.example", "-keyout", key, "-out", cert});
+        QVERIFY(keygen.waitForFinished(60000));
+        QCOMPARE(keygen.exitCode(), 0);
+        QProcess server;
+        server.start(python, {QStringLiteral(ZORIMEX_PAGE_SERVER), cert, key});
+        QVERIFY(server.waitForStarted(10000));
+        QByteArray served;
+        QTRY_VERIFY_WITH_TIMEOUT((served += server.readAllStandardOutput()).contains('\n'), 10000);
+        const int port = served.left(served.indexOf('\n')).trimmed().toInt();
+        QVERIFY(port > 0);
+        served = served.mid(served.indexOf('\n') + 1);
+
+        QTemporaryDir dataHome;
+        QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
+        {
+            QFile file(preferencePath(dataHome.path()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Y\r\n");
+        }
+        QProcess program;
+        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // Running as root in CI: the engine's sandbox is off for the test only.
+        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                           QStringLiteral("--no-sandbox --disable-gpu --disable-dev-shm-usage "
+                                          "--ignore-certificate-errors "
+                                          "--host-resolver-rules=\"MAP * 127.0.0.1:%1\"")
+                               .arg(port));
+        program.setProcessEnvironment(environment);
+        program.start(kProgram, {});
+        QVERIFY(program.waitForStarted(10000));
+        const qint64 pid = program.processId();
+        const auto cleanUp = qScopeGuard([&] {
+            stop(program);
+            stop(server);
+        });
+
+        const QUrl latest(QString::fromLatin1(zorimex::ui::kLatestVersionPage));
+        const QByteArray pageRequest =
+            "GET " + latest.host().toLatin1() + ' ' + latest.path().toLatin1();
+        const QByteArray pageLoaded = "GET " + latest.host().toLatin1() + " /loaded";
+        QTRY_VERIFY_WITH_TIMEOUT((served += server.readAllStandardOutput()).contains(pageLoaded),
+                                 90000);
+        QVERIFY2(served.contains(pageRequest + '\n'), served.constData());
+        QVERIFY(mapped(pid, "libQt6WebEngine"));
+        QVERIFY(childrenOf(pid).contains(QStringLiteral("QtWebEngineProc")));
+        QCOMPARE(program.state(), QProcess::Running);
+        QCOMPARE(readAll(preferencePath(dataHome.path())), QByteArray("Y\r\n"));
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramTest)
+#include "tst_program.moc"
