@@ -6,6 +6,7 @@
 
 #include "web_links.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -276,7 +277,12 @@ private slots:
         QVERIFY(program.waitForStarted(10000));
         const qint64 pid = program.processId();
 
-        QTRY_COMPARE_WITH_TIMEOUT(x.visibleWindowTitles(pid).size(), visibleWindows, 15000);
+        QDeadlineTimer deadline(30000);
+        while (x.visibleWindowTitles(pid).size() < visibleWindows && !deadline.hasExpired() &&
+               program.state() == QProcess::Running)
+            QTest::qWait(100);
+        QByteArray errors = program.readAllStandardError();
+        QVERIFY2(program.state() == QProcess::Running, errors.constData());
         QTest::qWait(500); // nothing else comes up
         const QStringList titles = x.visibleWindowTitles(pid);
         QCOMPARE(titles.size(), visibleWindows);
@@ -284,7 +290,7 @@ private slots:
         QCOMPARE(titles.contains(QStringLiteral("ZRMX Ver.6")), reportNumber != 0);
         if (reportNumber == 0) {
             QCOMPARE(program.state(), QProcess::Running);
-            QCOMPARE(program.readAllStandardError().contains("zorimex: "), false);
+            QCOMPARE((errors += program.readAllStandardError()).contains("zorimex: "), false);
             stop(program);
             return;
         }
@@ -296,7 +302,7 @@ private slots:
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
-        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        const QString err = QString::fromLocal8Bit(errors + program.readAllStandardError());
         const QString expected = QStringLiteral("zorimex: エラー %1: ").arg(reportNumber);
         QVERIFY2(err.contains(expected), qPrintable(err));
         QVERIFY2(err.contains(QDir::cleanPath(dataHome + QLatin1Char('/') + reportPath)),
