@@ -8,7 +8,6 @@
 #include "web_links.h"
 #include "web_pane.h"
 
-#include <zorimex/preferences/error_report.h>
 #include <zorimex/webpane/address_link.h>
 
 #include <QSignalSpy>
@@ -153,7 +152,6 @@ private slots:
             break;
         }
         const PreferenceFile preferences{DriveRoot(driveRoot)};
-        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
         ReportWatcher watcher;
 
         QCOMPARE(StartLikeMain(preferences).value_or(0), app::kStartupFailed);
