@@ -32,6 +32,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -117,13 +118,19 @@ Monkey::Monkey(quint32 seed, QString driveRoot) : random_(seed), driveRoot_(std:
     connect(&WindowRegistry::instance(), &WindowRegistry::programEnded, this,
             [this] { endCommandRan_ = true; });
     // Banners hand their page to the desktop's browser; here the hand-over is only counted.
+    // Now and then no browser can be started, and the banner must say so in a box.
     ui::SetExternalBrowser([this](const QUrl& url) {
         ++browserOpens_;
         const QString address = url.toString();
         if (address != QLatin1String(ui::kBulletinBoard) &&
             address != QLatin1String(ui::kMakerSite))
             fail(QStringLiteral("a banner opened %1").arg(address));
-        return true;
+        const bool started = below(4) != 0;
+        if (!started) {
+            ++browserFailuresDue_;
+            log(QStringLiteral("(no browser could be started for %1)").arg(address));
+        }
+        return started;
     });
     // Anything else that hands a page to the desktop (the pane's address link) must not start a
     // real browser either.
@@ -170,8 +177,10 @@ bool Monkey::startProgram() {
     closesInLastEvent_ = 0;
     waitsForEnd_ = 0;
     exactAmountClicks_ = exactAmountBoxes_ = 0;
-    bannerClicks_ = browserOpens_ = 0;
+    bannerClicks_ = browserOpens_ = browserFailuresDue_ = 0;
     answered_.reset();
+    selection_.reset();
+    choiceMade_.clear();
 
     // What the installation or an earlier run left in the preference file.
     static const std::array<QByteArray, 6> firstLines = {"U", "U", "N", "Y", "y", "Y "};
@@ -538,6 +547,7 @@ void Monkey::hookNewWindows() {
                 if (const auto choice = ChoiceForControl(toCore(name))) {
                     Choose(model_, *choice);
                     ++statistics_.currencyChoices;
+                    choiceMade_ = name;
                 }
             };
             for (auto* label : window->findChildren<ui::ClickableLabel*>())
@@ -560,6 +570,7 @@ void Monkey::checkAfterEvent() {
     followMainWindow();
     checkWindowCounts();
     checkMainWindowFields();
+    checkSelection();
     if (exactAmountBoxes_ != exactAmountClicks_)
         fail(QStringLiteral("%1 presses of もっと正確！ showed %2 message boxes")
                  .arg(exactAmountClicks_)
@@ -568,6 +579,8 @@ void Monkey::checkAfterEvent() {
         fail(QStringLiteral("%1 banner clicks opened %2 browsers")
                  .arg(bannerClicks_)
                  .arg(browserOpens_));
+    if (browserFailuresDue_ > 0)
+        fail(QStringLiteral("a browser that could not be started went unreported"));
     if (QWidget* modal = QApplication::activeModalWidget())
         fail(QStringLiteral("a modal window stayed open: %1").arg(modal->objectName()));
     if (answered_) {
@@ -586,6 +599,33 @@ void Monkey::checkAfterEvent() {
             fail(QStringLiteral("はい left the main window's pane without the page"));
         answered_.reset();
     }
+}
+
+void Monkey::checkSelection() {
+    // The map selection may only move onto a country by a choice of that country, whether the
+    // mouse or the keyboard moved it.
+    QString selected;
+    if (QWidget* selection = WindowRegistry::instance().loaded(4))
+        for (auto* option : selection->findChildren<QRadioButton*>())
+            if (option->isChecked())
+                selected = option->objectName();
+    if (selection_ && !selected.isEmpty() && selected != selection_.value() &&
+        selected != QLatin1String("Option1") && selected != choiceMade_)
+        fail(QStringLiteral("the map selection moved to %1 without choosing it").arg(selected));
+    selection_ = selected;
+
+    // After a choice the main window is in front, the selection window still open behind it.
+    if (!choiceMade_.isEmpty()) {
+        auto& windows = WindowRegistry::instance();
+        if (!windows.loaded(2) || !windows.loaded(2)->isVisible())
+            fail(QStringLiteral("the main window is not shown after choosing %1").arg(choiceMade_));
+        else if (!QTest::qWaitForWindowActive(windows.loaded(2), 1000)) // the platform's own time
+            fail(QStringLiteral("the main window is not the active window after choosing %1")
+                     .arg(choiceMade_));
+        if (!windows.loaded(4) || !windows.loaded(4)->isVisible())
+            fail(QStringLiteral("the selection window went away with the choice"));
+    }
+    choiceMade_.clear();
 }
 
 void Monkey::checkWindowCounts() {
@@ -636,6 +676,10 @@ void Monkey::onMessageBoxShown(QMessageBox* box) {
                           shown(fromCore(expected.text)), shown(fromCore(expected.title))));
         if (box->buttons().size() != 1 || box->icon() != QMessageBox::NoIcon || !box->isModal())
             fail(QStringLiteral("the exact amount box is not a modal box with one button"));
+    } else if (browserFailuresDue_ > 0 && box->windowTitle() == QLatin1String(kApplicationTitle) &&
+               box->text().startsWith(QStringLiteral("エラー %1:").arg(ui::kBrowserNotStarted))) {
+        --browserFailuresDue_;
+        ++statistics_.browserFailureReports;
     } else {
         fail(QStringLiteral("an unexpected message box: %1 %2")
                  .arg(shown(box->windowTitle()), shown(box->text())));
@@ -661,6 +705,9 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
 
 void Monkey::log(const QString& what) {
     recentEvents_ << QStringLiteral("#%1 %2").arg(statistics_.events).arg(what);
+    static const bool traced = qEnvironmentVariableIsSet("ZORIMEX_MONKEY_TRACE");
+    if (traced)
+        std::fprintf(stderr, "%s\n", qPrintable(recentEvents_.last()));
     while (recentEvents_.size() > 40)
         recentEvents_.removeFirst();
 }

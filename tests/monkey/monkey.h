@@ -34,6 +34,7 @@ public:
         int endedByEndCommand = 0;
         int endedByLastWindow = 0;
         int exactAmountMessages = 0;
+        int browserFailureReports = 0;
         int currencyChoices = 0;
         int hugeTexts = 0;
         std::map<QString, int> eventsByKind;
@@ -77,6 +78,7 @@ private:
     // What the program should now look like.
     void checkAfterEvent();
     void checkMainWindowFields();
+    void checkSelection();
     void checkWindowCounts();
     void hookNewWindows();
     void followMainWindow();
@@ -107,7 +109,10 @@ private:
     int exactAmountBoxes_ = 0;
     int bannerClicks_ = 0;
     int browserOpens_ = 0;
-    std::optional<char> answered_; // the consent dialog's last answer
+    int browserFailuresDue_ = 0;
+    std::optional<char> answered_;     // the consent dialog's last answer
+    std::optional<QString> selection_; // the checked map button (empty: none) after the last event
+    QString choiceMade_;               // the control chosen in the last event
 };
 
 } // namespace zorimex::test

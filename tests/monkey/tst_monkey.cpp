@@ -88,11 +88,11 @@ void MonkeyTest::randomEventsKeepTheRules() {
     for (const auto& [kind, count] : done.eventsByKind)
         kinds << QStringLiteral("%1 %2").arg(kind).arg(count);
     qInfo("%d events in %lld ms over %d program runs (%d ended by an end command, %d by their "
-          "last window); %d currency choices, %d exact-amount boxes, %d texts of 100 000 "
-          "characters; %s",
+          "last window); %d currency choices, %d exact-amount boxes, %d browser failure "
+          "reports, %d texts of 100 000 characters; %s",
           done.events, clock.elapsed(), done.programRuns, done.endedByEndCommand,
-          done.endedByLastWindow, done.currencyChoices, done.exactAmountMessages, done.hugeTexts,
-          qPrintable(kinds.join(QStringLiteral(", "))));
+          done.endedByLastWindow, done.currencyChoices, done.exactAmountMessages,
+          done.browserFailureReports, done.hugeTexts, qPrintable(kinds.join(QStringLiteral(", "))));
     if (!failure.isEmpty()) // in full: the test log cuts long messages short
         std::fprintf(stderr, "seed %u, %s\n", seed, qPrintable(failure));
     QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("seed %1, ").arg(seed) + failure));
