@@ -119,6 +119,10 @@ std::optional<int> StartProgram(const PreferenceFile& preferences,
             pane->startLoading();
     });
     windows.show(startupWindow);
+    // The question comes first: the dialog, shown by the load step, is brought in front of the
+    // start-up window so that Enter at once answers いいえ, its focused button.
+    if (QWidget* dialog = windows.loaded(ui::Form7::kNumber))
+        windows.show(dialog);
     return std::nullopt;
 }
 

@@ -86,25 +86,28 @@ Fields Form2::readFields() const {
     return fields;
 }
 
-void Form2::writeFields(const Fields& fields) {
+void Form2::writeChangedFields(const Fields& before, const Fields& after) {
+    // Only what the action wrote goes back: a field it left alone keeps the user's exact text,
+    // even where that text does not survive a round trip through UTF-8 (a lone surrogate).
     for (int number = 1; number <= kFieldCount; ++number) {
         const Field which = *FieldFromNumber(number);
-        const QString text = fromCore(fields[which]);
-        if (field(which)->text() != text)
-            field(which)->setText(text);
+        if (after[which] != before[which])
+            field(which)->setText(fromCore(after[which]));
     }
 }
 
 void Form2::runAction(void (*action)(Fields&)) {
-    Fields fields = readFields();
-    action(fields);
-    writeFields(fields);
+    const Fields before = readFields();
+    Fields after = before;
+    action(after);
+    writeChangedFields(before, after);
 }
 
 void Form2::choose(const Choice& choice) {
-    Fields fields = readFields();
-    Choose(fields, choice);
-    writeFields(fields);
+    const Fields before = readFields();
+    Fields after = before;
+    Choose(after, choice);
+    writeChangedFields(before, after);
 }
 
 void Form2::showExactAmount() {

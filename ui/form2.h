@@ -40,7 +40,7 @@ private:
     QLineEdit* field(Field field) const;
     Fields readFields() const;
     /// Writes back, in field order, every text that differs from what the window shows.
-    void writeFields(const Fields& fields);
+    void writeChangedFields(const Fields& before, const Fields& after);
     void runAction(void (*action)(Fields&));
     void showExactAmount();
 

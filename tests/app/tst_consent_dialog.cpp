@@ -141,6 +141,19 @@ private slots:
         QCOMPARE(drive.fileBytes(), after);
     }
 
+    void dialogIsInFrontAtStartAndEnterAnswersNo() {
+        TemporaryDrive drive;
+        QVERIFY(drive.writeFile("U\r\n"));
+        QVERIFY(!StartLikeMain(drive.preferences()));
+        QWidget* dialog = WindowRegistry::instance().loaded(7);
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(drive.fileBytes(), QByteArray("N\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form1"));
+    }
+
     void keysThatDoNotAnswer_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Esc") << int(Qt::Key_Escape);
