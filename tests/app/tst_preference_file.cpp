@@ -3,6 +3,7 @@
 
 #include <zorimex/preferences/preference_file.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -296,6 +297,26 @@ private slots:
         QCOMPARE(contentOf(file()), after);
         QCOMPARE(preferences().read().value, QString(QLatin1Char(answer)));
         QCOMPARE(strayEntries(folder()), QStringList());
+    }
+
+    void writeClearsTemporariesLeftByAKilledWriterOnly() {
+        QVERIFY(QDir().mkpath(folder()));
+        const QString stale = folder() + QStringLiteral("/.or.txt.0badcafe.tmp");
+        const QString fresh = folder() + QStringLiteral("/.or.txt.12345678.tmp");
+        const QString unrelated = folder() + QStringLiteral("/.notes.0badcafe.tmp");
+        for (const QString& path : {stale, fresh, unrelated}) {
+            writeBytes(path, "Y");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (path != fresh)
+                QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                         QFileDevice::FileModificationTime));
+        }
+        QVERIFY(!preferences().write('N'));
+        QCOMPARE(contentOf(file()), QByteArray("N\r\n"));
+        QVERIFY(!QFile::exists(stale));
+        QVERIFY(QFile::exists(fresh)); // may belong to a writer still at work
+        QVERIFY(QFile::exists(unrelated));
     }
 
     void writeWorksBelowAJapaneseFolderName() {

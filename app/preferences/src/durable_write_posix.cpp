@@ -1,5 +1,7 @@
 #include <zorimex/preferences/durable_write.h>
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -34,6 +36,20 @@ int createTemporaryBeside(const QString& folder, const QString& fileName, QByteA
             return fd;
     }
     return -1;
+}
+
+/// A writer killed between creating its temporary file and the rename leaves that file behind.
+/// Such leftovers never affect reading, but would pile up; one older than any write could take is
+/// removed before the next write. A younger one may belong to another instance still writing.
+void removeStaleTemporaries(const QString& folder, const QString& fileName) {
+    constexpr qint64 kStaleAfterSeconds = 600;
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
+    const QStringList pattern{QStringLiteral(".%1.*.tmp").arg(fileName)};
+    const auto leftovers =
+        QDir(folder).entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& leftover : leftovers)
+        if (leftover.lastModified().toUTC() < staleBefore)
+            QFile::remove(leftover.absoluteFilePath());
 }
 
 /// Makes the folder's entry for the renamed file durable too; a folder that cannot be synced
@@ -105,6 +121,7 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
             return errnoError(errno, path);
     }
 
+    removeStaleTemporaries(folder, targetInfo.fileName());
     QByteArray tempPath;
     int fd = createTemporaryBeside(folder, targetInfo.fileName(), tempPath);
     if (fd < 0)
