@@ -2,8 +2,9 @@
 
 #include "zorimex/number_text.h"
 
+#include "control_name.h"
+
 #include <array>
-#include <charconv>
 
 namespace zorimex {
 
@@ -31,20 +32,6 @@ constexpr std::array<Currency, 17> kCurrencies{{
     {17, "インドルピー", 17, "インドルピー", 2.5, 2.5},
 }};
 
-// The number after `prefix` in a control name such as "Label12"; no sign, no leading zero.
-std::optional<int> ControlNumber(std::string_view name, std::string_view prefix) {
-    if (!name.starts_with(prefix))
-        return std::nullopt;
-    const std::string_view digits = name.substr(prefix.size());
-    if (digits.empty() || digits.size() > 2 || digits.front() == '0')
-        return std::nullopt;
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc{} || end != digits.data() + digits.size())
-        return std::nullopt;
-    return number;
-}
-
 } // namespace
 
 std::span<const Currency> Currencies() noexcept {
@@ -66,12 +53,12 @@ std::string MapRateText(const Currency& currency) {
 }
 
 std::optional<Choice> ChoiceForControl(std::string_view controlName) {
-    if (const auto row = ControlNumber(controlName, "Label")) {
+    if (const auto row = NumberAfterPrefix(controlName, "Label")) {
         if (const Currency* currency = CurrencyByRow(*row))
             return Choice{currency, ListRateText(*currency)};
         return std::nullopt;
     }
-    if (const auto option = ControlNumber(controlName, "Option")) {
+    if (const auto option = NumberAfterPrefix(controlName, "Option")) {
         for (const Currency& currency : kCurrencies)
             if (currency.mapOption == *option)
                 return Choice{&currency, MapRateText(currency)};

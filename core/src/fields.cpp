@@ -1,21 +1,12 @@
 #include "zorimex/fields.h"
 
-#include <charconv>
+#include "control_name.h"
 
 namespace zorimex {
 
 std::optional<Field> FieldFromName(std::string_view name) noexcept {
-    constexpr std::string_view prefix = "Text";
-    if (!name.starts_with(prefix))
-        return std::nullopt;
-    const std::string_view digits = name.substr(prefix.size());
-    if (digits.empty() || digits.size() > 2 || digits.front() == '0')
-        return std::nullopt;
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (error != std::errc{} || end != digits.data() + digits.size())
-        return std::nullopt;
-    return FieldFromNumber(number);
+    const auto number = NumberAfterPrefix(name, "Text");
+    return number ? FieldFromNumber(*number) : std::nullopt;
 }
 
 std::string FieldName(Field field) {
