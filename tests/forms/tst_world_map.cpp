@@ -105,6 +105,5 @@ private slots:
     }
 };
 
-
 QTEST_GUILESS_MAIN(WorldMapTest)
 #include "tst_world_map.moc"
