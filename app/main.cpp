@@ -7,7 +7,6 @@
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>
-#include <zorimex/webpane/web_pane_startup.h>
 
 #include <QApplication>
 
@@ -29,12 +28,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral("6.0"));
 
     const zorimex::PreferenceFile preferences(zorimex::DriveRoot::current());
-    // No installer puts the file there on this platform, so the first start does it. It comes
-    // before the peek: a first run must be able to show the page after a yes.
+    // No installer puts the file there on this platform, so the first start does it; a failure
+    // is reported by the start-up window's load step, once there is an application to show it.
+    // Nothing about the browser pane is decided here: its plugin sets up what the web engine
+    // needs at the first navigation, so no run pays for it at start.
     const auto installFailure = preferences.ensureInstalled();
-    // The web engine can only start later if this is decided before the application exists;
-    // runs that can never show the page do not pay for it.
-    zorimex::webpane::prepareApplicationForWebPane(preferences.peek());
 
     QApplication application(argc, argv);
     zorimex::ui::PrepareApplication();

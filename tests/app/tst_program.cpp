@@ -51,6 +51,17 @@ bool mapped(qint64 pid, const char* part) {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
 }
 
+/// Whether a GL driver is mapped into process pid: only an OpenGL context loads one (Qt Gui maps
+/// the dispatch libraries libGLX, libEGL and libOpenGL in every process).
+bool glDriverMapped(qint64 pid) {
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray mappedFiles = maps.readAll();
+    return mappedFiles.contains("_dri.so") || mappedFiles.contains("libGLX_mesa") ||
+           mappedFiles.contains("libglapi");
+}
+
 /// The names of pid's child processes.
 QStringList childrenOf(qint64 pid) {
     QStringList names;
@@ -128,6 +139,22 @@ public:
         for (const QString& id : ids->split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             titles << xdotool({QStringLiteral("getwindowname"), id}).value_or(QStringLiteral("?"));
         return titles;
+    }
+
+    /// The visible window of process pid that is width pixels wide, if there is one.
+    std::optional<QString> visibleWindowOfWidth(qint64 pid, int width) const {
+        const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                  QStringLiteral("--pid"), QString::number(pid)});
+        if (!ids)
+            return std::nullopt;
+        for (const QString& id : ids->split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const auto geometry =
+                xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+            if (geometry &&
+                geometry->split(QLatin1Char('\n')).contains(QStringLiteral("WIDTH=%1").arg(width)))
+                return id;
+        }
+        return std::nullopt;
     }
 
 private:
@@ -307,6 +334,118 @@ private slots:
         QVERIFY2(err.contains(expected), qPrintable(err));
         QVERIFY2(err.contains(QDir::cleanPath(dataHome + QLatin1Char('/') + reportPath)),
                  qPrintable(err));
+    }
+
+    // On a real X server, where an OpenGL context would load the GL driver: a run that does not
+    // navigate the pane pays for neither the web engine nor OpenGL, also when the consent
+    // question is answered no (Enter, as the dialog has the keyboard focus at start).
+    void runsWithoutThePageOnTheDesktop_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("visibleWindows");
+        QTest::addColumn<bool>("pressEnter");
+        QTest::addColumn<QByteArray>("afterStart");
+        QTest::newRow("N") << QByteArray("N\r\n") << 1 << false << QByteArray("N\r\n");
+        QTest::newRow("U, not answered")
+            << QByteArray("U\r\n") << 2 << false << QByteArray("U\r\n");
+        QTest::newRow("U answered with いいえ")
+            << QByteArray("U\r\n") << 2 << true << QByteArray("N\r\n");
+        QTest::newRow("Y with a blank")
+            << QByteArray("Y \r\n") << 1 << false << QByteArray("Y \r\n");
+    }
+    void runsWithoutThePageOnTheDesktop() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, visibleWindows);
+        QFETCH(bool, pressEnter);
+        QFETCH(QByteArray, afterStart);
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        const XServer x;
+        if (x.display().isEmpty())
+            QSKIP("no Xvfb to run the program on");
+        QTemporaryDir dataHome;
+        QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
+        {
+            QFile file(preferencePath(dataHome.path()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QProcess program;
+        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        environment.insert(QStringLiteral("DISPLAY"), x.display());
+        program.setProcessEnvironment(environment);
+        program.start(kProgram, {});
+        QVERIFY(program.waitForStarted(10000));
+        const qint64 pid = program.processId();
+        const auto cleanUp = qScopeGuard([&] { stop(program); });
+
+        QTRY_COMPARE_WITH_TIMEOUT(x.visibleWindowTitles(pid).size(), visibleWindows, 30000);
+        if (pressEnter) {
+            // The consent dialog, 312 pixels wide, holds the keyboard focus on いいえ.
+            constexpr int kDialogWidth = 312;
+            const auto dialog = x.visibleWindowOfWidth(pid, kDialogWidth);
+            QVERIFY(dialog);
+            QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *dialog,
+                               QStringLiteral("key"), QStringLiteral("Return")}));
+            QTRY_COMPARE_WITH_TIMEOUT(readAll(preferencePath(dataHome.path())), afterStart, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(x.visibleWindowTitles(pid).size(), 1, 10000);
+        }
+        QTest::qWait(1500); // a pane would have started by now
+        QCOMPARE(program.state(), QProcess::Running);
+        QVERIFY(!mapped(pid, "libQt6WebEngine"));
+        QVERIFY(!mapped(pid, "zorimex_webview"));
+        QVERIFY(!glDriverMapped(pid));
+        QCOMPARE(childrenOf(pid), QStringList());
+        QCOMPARE(readAll(preferencePath(dataHome.path())), afterStart);
+    }
+
+    // A display on which no OpenGL context can be made cannot show a browser view (its window
+    // could not be composited): a "Y" run then shows the page's address in the pane and goes on.
+    void displayWithoutOpenGlShowsTheMainWindowWithoutTheEngine() {
+#ifndef ZORIMEX_WEBVIEW_BUILT
+        QSKIP("the web view plugin is not built");
+#else
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            QSKIP("xdotool is not installed");
+        const XServer x;
+        if (x.display().isEmpty())
+            QSKIP("no Xvfb to run the program on");
+        QTemporaryDir dataHome;
+        QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
+        {
+            QFile file(preferencePath(dataHome.path()));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Y\r\n");
+        }
+        QProcess program;
+        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        environment.insert(QStringLiteral("DISPLAY"), x.display());
+        // Qt's own switch: neither GLX nor EGL, as on an X server without OpenGL.
+        environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                           QStringLiteral("--no-sandbox --disable-dev-shm-usage "
+                                          "--host-resolver-rules=\"MAP * ~NOTFOUND\""));
+        program.setProcessEnvironment(environment);
+        program.start(kProgram, {});
+        QVERIFY(program.waitForStarted(10000));
+        const qint64 pid = program.processId();
+        const auto cleanUp = qScopeGuard([&] { stop(program); });
+
+        QTRY_COMPARE_WITH_TIMEOUT(x.visibleWindowTitles(pid).size(), 1, 30000);
+        const auto startupWindow =
+            x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                       QStringLiteral("--pid"), QString::number(pid)});
+        QVERIFY(startupWindow);
+        // OK, the start-up window's focused button: the main window with its pane comes up.
+        QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *startupWindow,
+                           QStringLiteral("key"), QStringLiteral("Return")}));
+        QTRY_COMPARE_WITH_TIMEOUT(x.visibleWindowTitles(pid),
+                                  QStringList{QStringLiteral("Zorimex")}, 10000);
+        QTest::qWait(2000); // drawn and flushed more than once
+        QVERIFY2(program.state() == QProcess::Running, program.readAllStandardError().constData());
+        QVERIFY(!mapped(pid, "libQt6WebEngine"));
+        QCOMPARE(childrenOf(pid), QStringList());
+#endif
     }
 
     // The whole way from "Y" in the file to a page shown in the pane: the program's own pane,

@@ -1,13 +1,15 @@
-// The browser pane: nothing of the web engine is in the process until the first navigation, a
-// missing or broken plugin yields a failure the pane can fall back from, and with the plugin a
-// real page loads in the real view.
+// The browser pane: nothing of the web engine (neither its libraries nor the OpenGL share context
+// it needs) is in the process until the first navigation, a missing or broken plugin yields a
+// failure the pane can fall back from, and with the plugin a real page loads in the real view of
+// an application that set nothing up for it.
 
 #include <zorimex/webpane/address_link.h>
 #include <zorimex/webpane/web_pane_loader.h>
-#include <zorimex/webpane/web_pane_startup.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QOpenGLContext>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,19 +17,32 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <optional>
-
 using namespace zorimex::webpane;
-
-Q_DECLARE_METATYPE(std::optional<QString>)
 
 namespace {
 
-bool webEngineMapped() {
+QByteArray mappedFiles() {
     QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return false;
-    return maps.readAll().contains("libQt6WebEngine");
+    return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+}
+
+bool webEngineMapped() {
+    return mappedFiles().contains("libQt6WebEngine");
+}
+
+// A GL driver, loaded only when an OpenGL context is made; Qt Gui maps the dispatch libraries
+// (libGLX, libEGL, libOpenGL) in every process.
+bool glDriverMapped() {
+    const QByteArray maps = mappedFiles();
+    return maps.contains("_dri.so") || maps.contains("libGLX_mesa") || maps.contains("libglapi");
+}
+
+// Nothing that the web engine needs may be paid for before the pane is navigated.
+void verifyNothingOfTheEngineYet() {
+    QVERIFY2(!webEngineMapped(), "the web engine is in the process before any navigation");
+    QVERIFY2(!glDriverMapped(), "a GL driver is in the process before any navigation");
+    QCOMPARE(QOpenGLContext::globalShareContext(), nullptr);
+    QVERIFY(!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
 }
 
 } // namespace
@@ -36,31 +51,7 @@ class WebPaneTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void paneMayBeNavigatedOnlyForUAndY_data() {
-        QTest::addColumn<std::optional<QString>>("peeked");
-        QTest::addColumn<bool>("may");
-        QTest::newRow("U: the consent dialog may say yes") << std::optional<QString>("U") << true;
-        QTest::newRow("Y") << std::optional<QString>("Y") << true;
-        QTest::newRow("N") << std::optional<QString>("N") << false;
-        QTest::newRow("lower-case y") << std::optional<QString>("y") << false;
-        QTest::newRow("Y with a blank") << std::optional<QString>("Y ") << false;
-        QTest::newRow("longer value beginning with Y") << std::optional<QString>("Yes") << false;
-        QTest::newRow("empty first line") << std::optional<QString>("") << false;
-        QTest::newRow("unreadable file") << std::optional<QString>() << false;
-    }
-    void paneMayBeNavigatedOnlyForUAndY() {
-        QFETCH(std::optional<QString>, peeked);
-        QFETCH(bool, may);
-        QCOMPARE(paneMayBeNavigated(peeked), may);
-    }
-
-    void startupPreparationSetTheSharedContexts() {
-        QVERIFY(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
-    }
-
-    void engineNotMappedBeforeNavigation() {
-        QVERIFY2(!webEngineMapped(), "the web engine is in the process before any navigation");
-    }
+    void nothingOfTheEngineBeforeNavigation() { verifyNothingOfTheEngineYet(); }
 
     void missingPluginFailsAndAddsNothing() {
         QTemporaryDir emptyFolder;
@@ -71,7 +62,7 @@ private slots:
         QVERIFY(!result.ok());
         QVERIFY(result.failure.contains(WebPaneLoader::pluginBaseName()));
         QVERIFY(pane.findChildren<QWidget*>().isEmpty());
-        QVERIFY(!webEngineMapped());
+        verifyNothingOfTheEngineYet();
     }
 
     void brokenPluginFails() {
@@ -87,6 +78,7 @@ private slots:
         QVERIFY(!result.ok());
         QVERIFY(!result.failure.isEmpty());
         QVERIFY(pane.findChildren<QWidget*>().isEmpty());
+        verifyNothingOfTheEngineYet();
     }
 
     void fallbackShowsTheAddressAsALink_data() {
@@ -150,6 +142,13 @@ private slots:
         const WebPaneResult result = loader.navigate(&pane, QUrl::fromLocalFile(page));
         QVERIFY2(result.ok(), qPrintable(result.failure));
         QVERIFY(webEngineMapped());
+        // The first view brought the share context the engine needs; later views keep it.
+        QOpenGLContext* shareContext = QOpenGLContext::globalShareContext();
+        QVERIFY(shareContext != nullptr);
+        QVERIFY(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts));
+        if (firstShareContext_ == nullptr)
+            firstShareContext_ = shareContext;
+        QCOMPARE(shareContext, firstShareContext_.data());
         QSignalSpy finished(result.view, SIGNAL(loadFinished(bool)));
         QVERIFY(finished.isValid());
 
@@ -160,11 +159,13 @@ private slots:
             QCOMPARE(result.view->geometry(), pane.rect());
 #endif
     }
+
+private:
+    QPointer<QOpenGLContext> firstShareContext_;
 };
 
 int main(int argc, char** argv) {
-    // As the program does: the peeked value decides before the application object exists.
-    prepareApplicationForWebPane(QStringLiteral("Y"));
+    // As the program does: nothing is set up for the web engine before the application exists.
     QApplication app(argc, argv);
     WebPaneTest test;
     return QTest::qExec(&test, argc, argv);

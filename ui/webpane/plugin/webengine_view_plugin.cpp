@@ -1,6 +1,7 @@
 #include "webengine_view_plugin.h"
 
 #include <QApplication>
+#include <QOpenGLContext>
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -9,11 +10,10 @@ namespace zorimex::webpane {
 QString WebEngineViewPlugin::unavailableReason() const {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return QStringLiteral("the web engine needs a QApplication");
-    // Without shared contexts the engine cannot start once the application object exists;
-    // refusing here lets the pane fall back to a link instead of showing a dead view.
-    if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
-        return QStringLiteral("Qt::AA_ShareOpenGLContexts was not set before the application "
-                              "object was created");
+    // The engine cannot start without the application's share context (it crashes); refusing
+    // here lets the pane fall back to a link instead.
+    if (QOpenGLContext::globalShareContext() == nullptr)
+        return QStringLiteral("the application has no OpenGL share context for the web engine");
     return QString();
 }
 

@@ -1,6 +1,8 @@
 #include <zorimex/webpane/web_pane_loader.h>
 #include <zorimex/webpane/web_view_plugin.h>
 
+#include "shared_gl_context.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
@@ -37,6 +39,16 @@ QString WebPaneLoader::loadPlugin() {
         QPluginLoader loader(QDir(folder).filePath(pluginBaseName()));
         if (loader.fileName().isEmpty())
             continue;
+        // The metadata is read without loading the library: a file that is no web view plugin
+        // must not cost the share context below.
+        if (loader.metaData().value(QLatin1String("IID")).toString() !=
+            QLatin1String(ZORIMEX_WEB_VIEW_PLUGIN_IID)) {
+            loadErrors << QStringLiteral("%1 is not a web view plugin").arg(loader.fileName());
+            continue;
+        }
+        // Before the library is loaded: the engine looks for the context as it comes in.
+        if (!ensureGlobalShareContext())
+            return QStringLiteral("no OpenGL context can be made to show web pages in");
         QObject* instance = loader.instance();
         if (instance == nullptr) {
             loadErrors << loader.errorString();

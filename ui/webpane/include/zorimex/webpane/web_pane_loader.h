@@ -36,9 +36,10 @@ public:
     explicit WebPaneLoader(const QStringList& pluginFolders);
 
     /// Loads the plugin (once per loader), adds a new browser view that fills parent (through
-    /// parent's layout, which is created when missing) and starts it on url. On failure nothing
-    /// is added to parent and the result says why: plugin missing, not loadable, or unable to
-    /// create views in this process.
+    /// parent's layout, which is created when missing) and starts it on url. Right before the
+    /// plugin is first loaded, the application gets its OpenGL share context (and with it the GL
+    /// driver). On failure nothing is added to parent and the result says why: plugin missing,
+    /// not loadable, or unable to create views in this process.
     WebPaneResult navigate(QWidget* parent, const QUrl& url);
 
 private:

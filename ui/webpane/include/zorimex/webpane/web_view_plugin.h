@@ -1,7 +1,8 @@
 #pragma once
 // The contract between the program and the separately built browser-view plugin. Only this header
 // is shared: the program never links the web engine, so the engine's libraries are mapped only
-// when the plugin is loaded at the first navigation.
+// when the plugin is loaded at the first navigation. Before it loads the plugin, the loader gives
+// the application the global OpenGL share context the engine composites through.
 
 #include <QtPlugin>
 
