@@ -101,7 +101,7 @@ private slots:
                  dialogOpen ? QStringLiteral("Form2 Form7") : QStringLiteral("Form2"));
         QCOMPARE(pane()->requestedUrl(), paneTold ? kLatest : QUrl());
         QCOMPARE(pane()->content() != nullptr, paneTold);
-        QVERIFY(!WebEngineMapped()); // this process never set the engine up; nothing loaded it
+        QVERIFY(!WebEngineMapped()); // the plugin is nowhere this test looks; nothing loaded it
     }
 
     void firstRunInstallsAndAsks() {
@@ -196,7 +196,7 @@ private slots:
         QTRY_VERIFY(painted);
         QVERIFY(!paneStartedAtFirstPaint);
         QTRY_VERIFY(pane()->content() != nullptr);
-        // Without the engine set up in this process the pane shows the address as a link.
+        // The plugin is nowhere this test looks, so the pane shows the address as a link.
         auto* link = qobject_cast<webpane::AddressLink*>(pane()->content());
         QVERIFY(link);
         QCOMPARE(link->url(), kLatest);
