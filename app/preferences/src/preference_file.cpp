@@ -91,13 +91,6 @@ PreferenceRead PreferenceFile::read() const {
     return failure(error_number::DeviceIo);
 }
 
-std::optional<QString> PreferenceFile::peek() const {
-    RawRead raw = readFirstLine(folderPath_, filePath_);
-    if (raw.outcome != ReadOutcome::Value)
-        return std::nullopt;
-    return std::move(raw.value);
-}
-
 std::optional<AppError> PreferenceFile::write(char answer) const {
     if (filePath_.isEmpty())
         return AppError::make(error_number::PathNotFound,

@@ -46,10 +46,6 @@ public:
     /// or not a plain file) and 57 when reading fails.
     PreferenceRead read() const;
 
-    /// The same first line without any error report, for cheap decisions before the program is
-    /// up; nothing when read() would fail.
-    std::optional<QString> peek() const;
-
     /// Makes the file hold exactly answer, CR, LF ('Y' or 'N'). The old content stays whole
     /// when the write fails: 76 when the folder is missing, 75 when a folder stands at the
     /// file's path or it is not writable, 61 when the disk is full, 57 on device failures.
