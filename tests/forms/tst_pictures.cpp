@@ -22,7 +22,7 @@ private slots:
             {"background.jpg", 523, 374, "jpeg"},  {"logo.jpg", 150, 111, "jpeg"},
             {"button_face.jpg", 236, 120, "jpeg"}, {"country_button.jpg", 142, 71, "jpeg"},
             {"close_mark.jpg", 25, 25, "jpeg"},    {"banner_feedback.gif", 124, 26, "gif"},
-            {"banner_maker.gif", 124, 26, "gif"},  {"icon.png", 31, 31, "png"},
+            {"banner_maker.gif", 124, 26, "gif"},  {"icon.jpg", 31, 31, "jpeg"},
             {"world_map.gif", 412, 162, "gif"},    {"about_background.jpg", 464, 380, "jpeg"},
             {"about_logo.jpg", 330, 258, "jpeg"},  {"advice.gif", 583, 417, "gif"},
             {"hotel_rates.gif", 583, 417, "gif"},
@@ -55,7 +55,7 @@ private slots:
 
     void programIconIsOpaqueTrueColour() {
         // The executable's one icon resource is a 24-bit colour bitmap without a mask.
-        QImageReader reader(QStringLiteral(ZORIMEX_PICTURES_DIR "/icon.png"));
+        QImageReader reader(QStringLiteral(ZORIMEX_PICTURES_DIR "/icon.jpg"));
         const QImage icon = reader.read();
         QVERIFY(!icon.isNull());
         QVERIFY(!icon.hasAlphaChannel());

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws the program icon: forms/pictures/icon.png (31x31, 24-bit, no alpha) and the desktop's
+"""Draws the program icon: forms/pictures/icon.jpg (31x31, 24-bit, no alpha) and the desktop's
 hicolor icons (packaging/icons/hicolor/<N>x<N>/apps/zorimex.png and scalable/apps/zorimex.svg).
 
 One vector description (a 256-unit square) feeds both the SVG and every PNG, which is painted
@@ -22,7 +22,9 @@ from PIL import Image, ImageDraw
 import drawing as d
 
 ROOT = Path(__file__).resolve().parents[2]
-PROGRAM_ICON = ROOT / "forms" / "pictures" / "icon.png"
+# JPEG rather than PNG: a PNG makes Qt load every image-format plugin to let each claim it (SVG,
+# GIF, ICO, JPEG) when the first window shows its icon; the JPEG plugin is loaded anyway.
+PROGRAM_ICON = ROOT / "forms" / "pictures" / "icon.jpg"
 HICOLOR = ROOT / "packaging" / "icons" / "hicolor"
 HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 UNITS = 256.0
@@ -142,7 +144,7 @@ def render(size: int, corner: float, alpha: bool) -> Image.Image:
 
 def main() -> int:
     PROGRAM_ICON.parent.mkdir(parents=True, exist_ok=True)
-    render(31, CORNER, alpha=False).save(PROGRAM_ICON, optimize=True)
+    render(31, CORNER, alpha=False).save(PROGRAM_ICON, quality=100, subsampling=0, optimize=True)
     print(f"{PROGRAM_ICON.relative_to(ROOT)}: 31x31 RGB")
     for size in HICOLOR_SIZES:
         path = HICOLOR / f"{size}x{size}" / "apps" / "zorimex.png"
