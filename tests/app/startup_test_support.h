@@ -4,7 +4,10 @@
 // user closes it, and a look at which windows are there.
 
 #include "application_setup.h"
+#include "form2.h"
 #include "startup.h"
+#include "web_links.h"
+#include "web_pane.h"
 #include "window_registry.h"
 
 #include <zorimex/preferences/drive_root.h>
@@ -118,6 +121,14 @@ private:
 
 /// The windows of the program loaded now, and which of them are visible, as "Form1 Form2*":
 /// loaded in order, with * for the hidden ones.
+inline const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
+
+/// The main window's pane, when the main window is loaded.
+inline ui::WebPane* LoadedPane() {
+    auto* mainWindow = qobject_cast<ui::Form2*>(ui::WindowRegistry::instance().loaded(2));
+    return mainWindow ? mainWindow->browserPane() : nullptr;
+}
+
 inline QString WindowState() {
     QStringList state;
     for (int form = 1; form <= 7; ++form)

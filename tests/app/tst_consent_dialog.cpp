@@ -21,11 +21,8 @@ using zorimex::ui::WindowRegistry;
 
 namespace {
 
-const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
-
 ui::WebPane* pane() {
-    auto* mainWindow = qobject_cast<ui::Form2*>(WindowRegistry::instance().loaded(2));
-    return mainWindow ? mainWindow->browserPane() : nullptr;
+    return LoadedPane();
 }
 
 QUrl paneUrl() {

@@ -30,6 +30,14 @@ QString preferencePath(const QString& dataHome) {
     return preferenceFolder(dataHome) + QStringLiteral("/or.txt");
 }
 
+/// Gives the data folder a preference file holding exactly `content`.
+bool writePreference(const QString& dataHome, const QByteArray& content) {
+    if (!QDir().mkpath(preferenceFolder(dataHome)))
+        return false;
+    QFile file(preferencePath(dataHome));
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<unreadable>");
@@ -221,12 +229,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, afterStart);
         QTemporaryDir dataHome;
-        if (prepared == Prepared::FileWithContent) {
-            QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
-            QFile file(preferencePath(dataHome.path()));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
+        if (prepared == Prepared::FileWithContent)
+            QVERIFY(writePreference(dataHome.path(), content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -284,10 +288,7 @@ private slots:
         QString dataHome = temporary.path();
         switch (prepared) {
         case Prepared::FileWithContent: {
-            QVERIFY(QDir().mkpath(preferenceFolder(dataHome)));
-            QFile file(preferencePath(dataHome));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
+            QVERIFY(writePreference(dataHome, content));
             break;
         }
         case Prepared::FolderOnly:
@@ -377,12 +378,7 @@ private slots:
         if (x.display().isEmpty())
             QSKIP("no Xvfb to run the program on");
         QTemporaryDir dataHome;
-        QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
-        {
-            QFile file(preferencePath(dataHome.path()));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-        }
+        QVERIFY(writePreference(dataHome.path(), content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -426,12 +422,7 @@ private slots:
         if (x.display().isEmpty())
             QSKIP("no Xvfb to run the program on");
         QTemporaryDir dataHome;
-        QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
-        {
-            QFile file(preferencePath(dataHome.path()));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Y\r\n");
-        }
+        QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -500,12 +491,7 @@ private slots:
         served = served.mid(served.indexOf('\n') + 1);
 
         QTemporaryDir dataHome;
-        QVERIFY(QDir().mkpath(preferenceFolder(dataHome.path())));
-        {
-            QFile file(preferencePath(dataHome.path()));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("Y\r\n");
-        }
+        QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
