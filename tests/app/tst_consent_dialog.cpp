@@ -21,12 +21,8 @@ using zorimex::ui::WindowRegistry;
 
 namespace {
 
-ui::WebPane* pane() {
-    return LoadedPane();
-}
-
 QUrl paneUrl() {
-    return pane() ? pane()->requestedUrl() : QUrl();
+    return LoadedPane() ? LoadedPane()->requestedUrl() : QUrl();
 }
 
 void click(int form, const char* control) {
@@ -121,12 +117,12 @@ private slots:
         QVERIFY(watcher.reports().isEmpty());
         // The page starts loading once the program is on screen, or at once in a visible window.
         if (paneTold)
-            QTRY_VERIFY(pane()->content() != nullptr);
+            QTRY_VERIFY(LoadedPane()->content() != nullptr);
         if (!afterOk) {
             click(1, "Command1");
             QCOMPARE(WindowState(), QStringLiteral("Form2"));
             QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
-            QCOMPARE(pane()->content() != nullptr, paneTold);
+            QCOMPARE(LoadedPane()->content() != nullptr, paneTold);
         }
 
         // The next start follows the answer and asks no more.

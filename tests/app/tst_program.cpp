@@ -184,6 +184,15 @@ private:
     QString display_;
 };
 
+/// Why a test cannot run the program on a desktop of its own, or nullptr when it can.
+const char* DesktopMissing(const XServer& x) {
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        return "xdotool is not installed";
+    if (x.display().isEmpty())
+        return "no Xvfb to run the program on";
+    return nullptr;
+}
+
 enum class Prepared { Nothing, FileWithContent, FolderOnly, FolderAtFilePath, DataHomeIsAFile };
 
 } // namespace
@@ -279,11 +288,9 @@ private slots:
         QFETCH(int, visibleWindows);
         QFETCH(int, reportNumber);
         QFETCH(QString, reportPath);
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("xdotool is not installed");
         const XServer x;
-        if (x.display().isEmpty())
-            QSKIP("no Xvfb to run the program on");
+        if (const char* missing = DesktopMissing(x))
+            QSKIP(missing);
         QTemporaryDir temporary;
         QString dataHome = temporary.path();
         switch (prepared) {
@@ -372,11 +379,9 @@ private slots:
         QFETCH(int, visibleWindows);
         QFETCH(bool, pressEnter);
         QFETCH(QByteArray, afterStart);
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("xdotool is not installed");
         const XServer x;
-        if (x.display().isEmpty())
-            QSKIP("no Xvfb to run the program on");
+        if (const char* missing = DesktopMissing(x))
+            QSKIP(missing);
         QTemporaryDir dataHome;
         QVERIFY(writePreference(dataHome.path(), content));
         QProcess program;
@@ -416,11 +421,9 @@ private slots:
 #ifndef ZORIMEX_WEBVIEW_BUILT
         QSKIP("the web view plugin is not built");
 #else
-        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            QSKIP("xdotool is not installed");
         const XServer x;
-        if (x.display().isEmpty())
-            QSKIP("no Xvfb to run the program on");
+        if (const char* missing = DesktopMissing(x))
+            QSKIP(missing);
         QTemporaryDir dataHome;
         QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
         QProcess program;

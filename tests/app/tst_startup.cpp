@@ -18,10 +18,6 @@ using zorimex::ui::WindowRegistry;
 
 namespace {
 
-ui::WebPane* pane() {
-    return LoadedPane();
-}
-
 void clickOk() {
     QWidget* startup = WindowRegistry::instance().loaded(1);
     QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
@@ -87,17 +83,17 @@ private slots:
         QCOMPARE(startup->geometry().topLeft(), QPoint(4170 / 15, 2790 / 15));
         if (QWidget* dialog = WindowRegistry::instance().loaded(7))
             QCOMPARE(dialog->geometry().topLeft(), QPoint(495 / 15, 450 / 15));
-        QCOMPARE(pane() != nullptr && !pane()->requestedUrl().isEmpty(), paneTold);
+        QCOMPARE(LoadedPane() != nullptr && !LoadedPane()->requestedUrl().isEmpty(), paneTold);
         if (paneTold)
-            QCOMPARE(pane()->requestedUrl(), kLatest);
+            QCOMPARE(LoadedPane()->requestedUrl(), kLatest);
 
         // "OK" leads every state to the main window; an unanswered dialog stays.
         clickOk();
         const bool dialogOpen = windowsAfterStart.contains(QLatin1String("Form7"));
         QCOMPARE(WindowState(),
                  dialogOpen ? QStringLiteral("Form2 Form7") : QStringLiteral("Form2"));
-        QCOMPARE(pane()->requestedUrl(), paneTold ? kLatest : QUrl());
-        QCOMPARE(pane()->content() != nullptr, paneTold);
+        QCOMPARE(LoadedPane()->requestedUrl(), paneTold ? kLatest : QUrl());
+        QCOMPARE(LoadedPane()->content() != nullptr, paneTold);
         QVERIFY(!WebEngineMapped()); // the plugin is nowhere this test looks; nothing loaded it
     }
 
@@ -186,18 +182,18 @@ private slots:
         } firstPaint;
         firstPaint.seen = [&] {
             painted = true;
-            paneStartedAtFirstPaint = pane()->content() != nullptr;
+            paneStartedAtFirstPaint = LoadedPane()->content() != nullptr;
         };
         startup->installEventFilter(&firstPaint);
-        QCOMPARE(pane()->content(), nullptr);
+        QCOMPARE(LoadedPane()->content(), nullptr);
         QTRY_VERIFY(painted);
         QVERIFY(!paneStartedAtFirstPaint);
-        QTRY_VERIFY(pane()->content() != nullptr);
+        QTRY_VERIFY(LoadedPane()->content() != nullptr);
         // The plugin is nowhere this test looks, so the pane shows the address as a link.
-        auto* link = qobject_cast<webpane::AddressLink*>(pane()->content());
+        auto* link = qobject_cast<webpane::AddressLink*>(LoadedPane()->content());
         QVERIFY(link);
         QCOMPARE(link->url(), kLatest);
-        QVERIFY(!pane()->fallbackReason().isEmpty());
+        QVERIFY(!LoadedPane()->fallbackReason().isEmpty());
         QVERIFY(!WindowRegistry::instance().loaded(2)->isVisible());
         startup->removeEventFilter(&firstPaint);
     }
@@ -206,12 +202,12 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("Y\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QCOMPARE(pane()->content(), nullptr);
+        QCOMPARE(LoadedPane()->content(), nullptr);
         clickOk(); // no event has been handled yet: nothing is painted
-        QVERIFY(pane()->content() != nullptr);
-        QWidget* const started = pane()->content();
+        QVERIFY(LoadedPane()->content() != nullptr);
+        QWidget* const started = LoadedPane()->content();
         QCoreApplication::processEvents();
-        QCOMPARE(pane()->content(), started); // navigated once
+        QCOMPARE(LoadedPane()->content(), started); // navigated once
     }
 
     void endCommandsEndEveryState_data() {
