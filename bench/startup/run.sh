@@ -63,8 +63,8 @@ done
 
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=home.zrmx.example" \
     -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
-"$python" "$here/page_server.py" "$work/cert.pem" "$work/key.pem" "$work/loaded" "$work/port" \
-    2>"$work/server.log" &
+"$python" "$here/../../tests/support/page_server.py" "$work/cert.pem" "$work/key.pem" "$work/loaded" \
+    "$work/port" >"$work/server.log" 2>&1 &
 server_pid=$!
 for _ in $(seq 100); do
     [ -s "$work/port" ] && break

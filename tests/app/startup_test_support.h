@@ -9,6 +9,7 @@
 #include "web_links.h"
 #include "web_pane.h"
 #include "window_registry.h"
+#include "window_test_support.h"
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>
@@ -27,21 +28,9 @@
 
 namespace zorimex::app::test {
 
-/// Call from initTestCase().
-inline void PrepareApplicationOnce() {
-    static const bool prepared = [] {
-        ui::PrepareApplication();
-        return true;
-    }();
-    Q_UNUSED(prepared);
-}
-
-/// Destroys every window, including those waiting for deletion. Call from cleanup().
-inline void DestroyAllWindows() {
-    ui::WindowRegistry::instance().destroyAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+using ui::test::BrowserStandIn;
+using ui::test::DestroyAllWindows;
+using ui::test::PrepareApplicationOnce;
 
 /// A drive root of its own, with "Program Files/Zorimex 2002" below it when asked for.
 class TemporaryDrive {

@@ -17,17 +17,6 @@ using zorimex::ui::WindowRegistry;
 
 namespace {
 
-/// Stands in for the desktop's browser: remembers every page it was asked to open.
-class BrowserRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 QWidget* startToMainWindow(const TemporaryDrive& drive) {
     if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
         return nullptr;
@@ -73,7 +62,7 @@ private slots:
     void eachClickOpensItsPage() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, pagesOpened);
-        BrowserRecorder browser;
+        BrowserStandIn browser;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
         const auto unsetHandler =
             qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
@@ -139,7 +128,7 @@ private slots:
         QCOMPARE(WindowState(), QStringLiteral("Form2"));
         QCOMPARE(amount->text(), QStringLiteral("100"));
         QCOMPARE(quitting.count(), 0);
-        BrowserRecorder browser;
+        BrowserStandIn browser;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
         const auto unsetHandler =
             qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });

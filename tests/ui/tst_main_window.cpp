@@ -16,17 +16,6 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-/// Takes the pages the banners hand to the desktop's browser.
-class BrowserStandIn : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 struct MessageSeen {
     QString text;
     QString title;
@@ -325,14 +314,27 @@ void MainWindowTest::bannersDoNotDisturbTheFields() {
 void MainWindowTest::hiddenFieldsAreReachedByTab() {
     QWidget* window = ShowForm(2);
     auto* pane = Control(window, QStringLiteral("Picture1"));
-    for (const char* hidden : {"Text5", "Text9", "Text10", "Text11"}) {
-        auto* field = Control<QLineEdit>(window, QString::fromLatin1(hidden));
+    const QStringList hidden{"Text5", "Text9", "Text10", "Text11"};
+    for (const QString& name : hidden) {
+        auto* field = Control<QLineEdit>(window, name);
+        // Covered by the logo pane, yet a stop in the tab order.
         QVERIFY(pane->geometry().contains(field->geometry()));
-        field->setText(QStringLiteral("999"));
-        // Holding text, the field is still covered by the logo pane.
-        QWidget* surface = ClientArea(window);
-        QCOMPARE(surface->childAt(field->geometry().center()), pane);
+        QCOMPARE(ClientArea(window)->childAt(field->geometry().center()), pane);
     }
+    // Tab from the amount field once round the whole window, noting every field it stops at.
+    auto* amount = Control<QLineEdit>(window, QStringLiteral("Text1"));
+    amount->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), amount);
+    QStringList reached;
+    for (int press = 0; press < 64; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == amount)
+            break;
+        reached << focused->objectName();
+    }
+    for (const QString& name : hidden)
+        QVERIFY2(reached.contains(name), qPrintable(reached.join(QLatin1Char(' '))));
 }
 
 void MainWindowTest::noFieldLimitsItsLength() {

@@ -1,6 +1,7 @@
 #pragma once
 // What every window test needs: the application prepared as the program prepares it, windows
-// found by number and controls by name, as a user (or a probe) finds them.
+// found by number and controls by name, as a user (or a probe) finds them, and a stand-in for the
+// desktop's browser.
 
 #include "application_setup.h"
 #include "window_registry.h"
@@ -8,9 +9,22 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTest>
+#include <QUrl>
 #include <QWidget>
 
 namespace zorimex::ui::test {
+
+/// Stands in for the desktop's browser (QDesktopServices::setUrlHandler(scheme, &browser,
+/// "open")): remembers every page it was asked to open.
+class BrowserStandIn : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 /// Call from initTestCase().
 inline void PrepareApplicationOnce() {
@@ -56,12 +70,14 @@ inline QWidget* ClientArea(QWidget* window) {
     return window;
 }
 
-/// The control named `name` in `window`; fails the test when there is none.
+/// The control named `name` in `window`. When there is none the test run stops at once with a
+/// message naming it: callers use the control straight away, and QtTest cannot fail a test from
+/// inside a helper that returns a value.
 template <typename T = QWidget> T* Control(QWidget* window, const QString& name) {
     T* control = window->findChild<T*>(name);
     if (!control)
-        qWarning("no control %s of the expected kind in %s", qPrintable(name),
-                 qPrintable(window->objectName()));
+        qFatal("no control %s of the expected kind in %s", qPrintable(name),
+               qPrintable(window->objectName()));
     return control;
 }
 
