@@ -20,8 +20,7 @@ std::optional<AppError> openInBrowser(const char* address) {
         return std::nullopt;
     // Not a file, so no path; the address goes with the explanation, so the user sees which page
     // could not be opened and can copy it into a browser by hand.
-    return AppError{
-        kBrowserNotStarted, QStringLiteral("ブラウザを起動できません。"), {}, url.toString()};
+    return AppError::make(error_number::BrowserNotStarted, {}, url.toString());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The three pages the program points at. They are opened, never read.
 
-#include <zorimex/preferences/app_error.h>
+#include <zorimex/failure/app_error.h>
 
 #include <QUrl>
 
@@ -16,10 +16,6 @@ inline constexpr const char* kLatestVersionPage = "https://home.zrmx.example/~re
 inline constexpr const char* kBulletinBoard = "https://bbs.zrmx.example/bbs/pt.cgi?room=zorimex";
 /// The maker group's site, opened by the "Go to" banner.
 inline constexpr const char* kMakerSite = "https://www.zrmx-kobo.example";
-
-/// The error number a banner reports when no browser could be started: the number users of the
-/// program's earlier versions saw when the browser could not be created.
-inline constexpr int kBrowserNotStarted = 429;
 
 /// Starts the desktop's web browser on a URL; false when none could be started.
 using ExternalBrowser = std::function<bool(const QUrl&)>;

@@ -1,6 +1,6 @@
 // The text of the failure message box.
 
-#include <zorimex/preferences/error_report.h>
+#include <zorimex/failure/error_report.h>
 
 #include <QTest>
 
@@ -36,11 +36,16 @@ private slots:
         QTest::newRow("not about a file: one line")
             << 57 << ""
             << "" << QStringLiteral("エラー 57: デバイス I/O エラーです。");
-        QTest::newRow("unknown number still described")
+        QTest::newRow("browser not started names the page")
             << 429 << ""
+            << "https://www.zrmx-kobo.example"
+            << QStringLiteral(
+                   "エラー 429: ブラウザを起動できません。\n(https://www.zrmx-kobo.example)");
+        QTest::newRow("unknown number still described")
+            << 9999 << ""
             << ""
             << QStringLiteral(
-                   "エラー 429: アプリケーション定義またはオブジェクト定義のエラーです。");
+                   "エラー 9999: アプリケーション定義またはオブジェクト定義のエラーです。");
     }
     void text() {
         QFETCH(int, number);
@@ -51,12 +56,12 @@ private slots:
     }
 
     void everyReportedNumberHasItsOwnDescription() {
-        const int numbers[] = {53, 57, 61, 62, 75, 76};
+        const int numbers[] = {53, 57, 61, 62, 75, 76, 429};
         QSet<QString> descriptions;
         for (int number : numbers)
             descriptions.insert(zorimex::describeErrorNumber(number));
         descriptions.insert(zorimex::describeErrorNumber(0));
-        QCOMPARE(descriptions.size(), 7);
+        QCOMPARE(descriptions.size(), 8);
     }
 };
 

@@ -4,7 +4,7 @@
 #include "scratch_mount.h"
 #include "writer_process.h"
 
-#include <zorimex/preferences/error_report.h>
+#include <zorimex/failure/error_report.h>
 #include <zorimex/preferences/preference_file.h>
 
 #include <QDir>

@@ -677,7 +677,8 @@ void Monkey::onMessageBoxShown(QMessageBox* box) {
         if (box->buttons().size() != 1 || box->icon() != QMessageBox::NoIcon || !box->isModal())
             fail(QStringLiteral("the exact amount box is not a modal box with one button"));
     } else if (browserFailuresDue_ > 0 && box->windowTitle() == QLatin1String(kApplicationTitle) &&
-               box->text().startsWith(QStringLiteral("エラー %1:").arg(ui::kBrowserNotStarted))) {
+               box->text().startsWith(
+                   QStringLiteral("エラー %1:").arg(error_number::BrowserNotStarted))) {
         --browserFailuresDue_;
         ++statistics_.browserFailureReports;
     } else {

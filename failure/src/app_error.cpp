@@ -1,4 +1,4 @@
-#include <zorimex/preferences/app_error.h>
+#include <zorimex/failure/app_error.h>
 
 namespace zorimex {
 
@@ -16,6 +16,8 @@ QString describeErrorNumber(int number) {
         return QStringLiteral("パスまたはファイルにアクセスできません。");
     case error_number::PathNotFound:
         return QStringLiteral("パスが見つかりません。");
+    case error_number::BrowserNotStarted:
+        return QStringLiteral("ブラウザを起動できません。");
     default:
         return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
     }

@@ -7,7 +7,7 @@
 
 namespace zorimex {
 
-/// Error numbers the preference layer reports.
+/// Every error number the program reports.
 namespace error_number {
 inline constexpr int FileNotFound = 53;   // folder exists, file does not
 inline constexpr int DeviceIo = 57;       // the device failed to read or write (EIO and the like)
@@ -15,6 +15,9 @@ inline constexpr int DiskFull = 61;       // no space left (ENOSPC, EDQUOT)
 inline constexpr int InputPastEnd = 62;   // the file has no bytes at all
 inline constexpr int PathFileAccess = 75; // access denied, read-only, a folder where a file belongs
 inline constexpr int PathNotFound = 76;   // the folder is missing
+// No web browser could be started for a banner: the number users of the program's earlier
+// versions saw when the browser could not be created.
+inline constexpr int BrowserNotStarted = 429;
 } // namespace error_number
 
 struct AppError {

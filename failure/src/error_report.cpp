@@ -1,11 +1,13 @@
-#include <zorimex/preferences/error_report.h>
+#include <zorimex/failure/error_report.h>
+
+#include <zorimex/actions.h>
 
 #include <QDir>
 
 namespace zorimex {
 
 QString applicationTitle() {
-    return QStringLiteral("ZRMX Ver.6");
+    return QString::fromUtf8(kApplicationTitle);
 }
 
 QString errorReportText(const AppError& error) {
@@ -15,6 +17,12 @@ QString errorReportText(const AppError& error) {
     if (!error.detail.isEmpty())
         text += QStringLiteral("\n(%1)").arg(error.detail);
     return text;
+}
+
+QString errorReportLine(const AppError& error) {
+    QString text = errorReportText(error);
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return QStringLiteral("zorimex: ") + text;
 }
 
 } // namespace zorimex
