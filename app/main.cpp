@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
         return kNoDisplay;
     }
     QCoreApplication::setApplicationName(QStringLiteral("Zorimex"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("6.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORIMEX_VERSION));
 
     const zorimex::PreferenceFile preferences(zorimex::DriveRoot::current());
     // No installer puts the file there on this platform, so the first start does it; a failure

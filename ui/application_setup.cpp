@@ -1,7 +1,6 @@
 #include "application_setup.h"
 
 #include "japanese_fonts.h"
-#include "zorimex/forms_resources.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -9,7 +8,6 @@
 namespace zorimex::ui {
 
 void PrepareApplication() {
-    forms::InitialiseResources();
     // One style everywhere, so the windows look and measure the same on every desktop and in
     // the offscreen tests.
     if (auto* style = QStyleFactory::create(QStringLiteral("Fusion")))

@@ -30,14 +30,14 @@ public:
     ~Form2() override;
 
     /// The current text of a field.
-    QString fieldText(Field field) const;
+    QString fieldText(Field which) const;
     /// Writes a currency choice into the rate and name fields (Text5, then Text6).
     void choose(const Choice& choice);
     /// The browser pane in the top right corner.
     WebPane* browserPane() const;
 
 private:
-    QLineEdit* field(Field field) const;
+    QLineEdit* field(Field which) const;
     Fields readFields() const;
     /// Writes back, in field order, every text that differs from what the window shows.
     void writeChangedFields(const Fields& before, const Fields& after);

@@ -7,12 +7,14 @@
 
 #include <memory>
 
+// The one use of a private Qt function in the program. Qt Gui exports it but declares it only in
+// its private headers (qopenglcontext_p.h); Qt WebEngine declares it the same way for its own late
+// start-up. No public call installs a share context once the application object exists.
+// Checked on Qt 6.4.2 (Debian 12): the context set here is the one
+// QOpenGLContext::globalShareContext() returns. tests/webpane/tst_shared_gl_context.cpp fails if an
+// upgrade changes that, and a missing symbol fails the link.
 QT_BEGIN_NAMESPACE
-// Exported by Qt Gui but declared only in its private headers; Qt WebEngine declares the pair the
-// same way for its own late start-up. No public call installs a share context once the
-// application object exists.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
-Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
 QT_END_NAMESPACE
 
 namespace zorimex::webpane {
@@ -23,7 +25,7 @@ QOpenGLContext* ownShareContext = nullptr;
 // Runs as the application object goes, while the platform's display connection is still open,
 // and after the web engine's own clean-up, which registers later and so runs earlier.
 void deleteOwnShareContext() {
-    if (qt_gl_global_share_context() == ownShareContext)
+    if (QOpenGLContext::globalShareContext() == ownShareContext)
         qt_gl_set_global_share_context(nullptr);
     delete ownShareContext;
     ownShareContext = nullptr;
@@ -40,7 +42,7 @@ bool usable(const QOpenGLContext& context) {
 } // namespace
 
 bool ensureGlobalShareContext() {
-    if (const QOpenGLContext* existing = qt_gl_global_share_context())
+    if (const QOpenGLContext* existing = QOpenGLContext::globalShareContext())
         return usable(*existing);
     auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (application == nullptr || application->thread() != QThread::currentThread())
@@ -50,8 +52,15 @@ bool ensureGlobalShareContext() {
     context->create();
     if (!usable(*context))
         return false;
+    qt_gl_set_global_share_context(context.get());
+    if (QOpenGLContext::globalShareContext() != context.get()) {
+        // A Qt whose private setter no longer reaches the public getter: the engine would not
+        // find the context, so the pane shows its link instead.
+        qt_gl_set_global_share_context(nullptr);
+        qWarning("zorimex: this Qt did not take the OpenGL share context");
+        return false;
+    }
     ownShareContext = context.release();
-    qt_gl_set_global_share_context(ownShareContext);
     qAddPostRoutine(deleteOwnShareContext);
     // Set as the engine's own late start-up sets it, for the code that looks at the attribute
     // rather than the context. Qt warns once on standard error that it is set late; the context

@@ -28,7 +28,7 @@ public:
     static QString fileName() { return QStringLiteral("or.txt"); }
 
     /// The longest first line looked at; anything longer cannot be one of the answers anyway.
-    static constexpr qint64 kReadLimit = 64 * 1024;
+    static constexpr qint64 kReadLimit = qint64{64} * 1024;
 
     explicit PreferenceFile(const DriveRoot& root, const DurableWriter& writer = DurableWriter());
 
