@@ -7,6 +7,7 @@
 #include "web_links.h"
 #include "web_pane.h"
 #include "window_registry.h"
+#include "window_wiring.h"
 
 #include <QEvent>
 #include <QTimer>
@@ -67,11 +68,11 @@ void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char ans
     auto& windows = WindowRegistry::instance();
     windows.unload(dialog);
     if (answer == 'Y')
-        windows.form2()->browserPane()->navigate(latestVersionPage());
+        windows.window<ui::Form2>()->browserPane()->navigate(latestVersionPage());
 }
 
 void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& windows) {
-    ui::Form7* dialog = windows.form7();
+    ui::Form7* dialog = windows.window<ui::Form7>();
     // The dialog is the only place these answers come from, and it is shown only here.
     QObject::connect(dialog, &ui::Form7::yesChosen, dialog,
                      [preferences, dialog] { RecordAnswer(preferences, dialog, 'Y'); });
@@ -91,7 +92,7 @@ std::optional<AppError> LoadStartupWindow(const PreferenceFile& preferences,
     if (firstLine.value == QLatin1String("U"))
         ShowConsentDialog(preferences, windows);
     else if (firstLine.value == QLatin1String("Y"))
-        windows.form2()->browserPane()->navigate(latestVersionPage());
+        windows.window<ui::Form2>()->browserPane()->navigate(latestVersionPage());
     return std::nullopt;
 }
 
@@ -106,10 +107,11 @@ int FailStartup(WindowRegistry& windows, const AppError& failure) {
 
 std::optional<int> StartProgram(const PreferenceFile& preferences,
                                 const std::optional<AppError>& installFailure) {
+    ConnectWindows();
     auto& windows = WindowRegistry::instance();
     if (installFailure)
         return FailStartup(windows, *installFailure);
-    ui::Form1* startupWindow = windows.form1();
+    ui::Form1* startupWindow = windows.window<ui::Form1>();
     if (const auto failure = LoadStartupWindow(preferences, windows))
         return FailStartup(windows, *failure);
     // A pane told to navigate by the load step waits until the start-up window is on the screen

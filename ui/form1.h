@@ -20,6 +20,12 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
+signals:
+    /// "OK" was pressed: go on to the main window.
+    void okChosen();
+    /// The × button on the artwork was pressed.
+    void endChosen();
+
 private:
     std::unique_ptr<Ui::Form1> ui_;
 };

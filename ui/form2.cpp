@@ -1,15 +1,7 @@
 #include "form2.h"
 
 #include "design_properties.h"
-#include "failure_report.h"
 #include "ui_form2.h"
-#include "web_links.h"
-#include "window_registry.h"
-
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
 
 #include "zorimex/actions.h"
 
@@ -39,28 +31,18 @@ Form2::Form2(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::Fo
     fields_ = {ui_->Text1, ui_->Text2, ui_->Text3, ui_->Text4,  ui_->Text5, ui_->Text6,
                ui_->Text7, ui_->Text8, ui_->Text9, ui_->Text10, ui_->Text11};
 
-    auto& windows = WindowRegistry::instance();
     connect(ui_->Command1, &QPushButton::clicked, this, [this] { runAction(&Convert); });
     connect(ui_->Command2, &QPushButton::clicked, this, [this] { runAction(&DollarWithTax); });
     connect(ui_->Command3, &QPushButton::clicked, this, [this] { runAction(&YenWithTax); });
     connect(ui_->Command6, &QPushButton::clicked, this, &Form2::showExactAmount);
-    connect(ui_->Command4, &QPushButton::clicked, this,
-            [&windows] { windows.show(windows.form4()); });
-    connect(ui_->Command5, &QPushButton::clicked, this, [&windows] { windows.endProgram(); });
-    connect(ui_->finish, &QAction::triggered, this, [&windows] { windows.endProgram(); });
-    connect(ui_->pk, &QAction::triggered, this, [&windows] { windows.show(windows.form5()); });
-    connect(ui_->hotel, &QAction::triggered, this, [&windows] { windows.show(windows.form6()); });
-    connect(ui_->version, &QAction::triggered, this, [&windows] { windows.show(windows.form3()); });
-    // A browser that cannot be started is reported and the program goes on: the user loses one
-    // page, not the conversion they have on screen.
-    connect(ui_->Image1, &ClickableImage::clicked, this, [] {
-        if (const auto failure = OpenBulletinBoard())
-            ReportFailure(*failure);
-    });
-    connect(ui_->Image2, &ClickableImage::clicked, this, [] {
-        if (const auto failure = OpenMakerSite())
-            ReportFailure(*failure);
-    });
+    connect(ui_->Command4, &QPushButton::clicked, this, &Form2::selectCountryChosen);
+    connect(ui_->Command5, &QPushButton::clicked, this, &Form2::endChosen);
+    connect(ui_->finish, &QAction::triggered, this, &Form2::endChosen);
+    connect(ui_->pk, &QAction::triggered, this, &Form2::adviceChosen);
+    connect(ui_->hotel, &QAction::triggered, this, &Form2::hotelRatesChosen);
+    connect(ui_->version, &QAction::triggered, this, &Form2::aboutChosen);
+    connect(ui_->Image1, &ClickableImage::clicked, this, &Form2::bulletinBoardChosen);
+    connect(ui_->Image2, &ClickableImage::clicked, this, &Form2::makerSiteChosen);
 }
 
 Form2::~Form2() = default;

@@ -36,6 +36,16 @@ public:
     /// The browser pane in the top right corner.
     WebPane* browserPane() const;
 
+signals:
+    // The commands of the buttons, menus and banners that concern other windows or the program.
+    void selectCountryChosen(); ///< "国を選択"
+    void endChosen();           ///< "終了", the menu item or the button
+    void adviceChosen();        ///< the menu's advice for travellers
+    void hotelRatesChosen();    ///< the menu's hotel rates
+    void aboutChosen();         ///< the menu's version information
+    void bulletinBoardChosen(); ///< the 感想・要望 banner
+    void makerSiteChosen();     ///< the "Go to" banner
+
 private:
     QLineEdit* field(Field which) const;
     Fields readFields() const;

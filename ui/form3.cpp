@@ -2,7 +2,6 @@
 
 #include "design_properties.h"
 #include "ui_form3.h"
-#include "window_registry.h"
 
 #include <QKeyEvent>
 
@@ -11,8 +10,7 @@ namespace zorimex::ui {
 Form3::Form3(QWidget* parent) : PictureSurface(parent), ui_(std::make_unique<Ui::Form3>()) {
     ui_->setupUi(this);
     ApplyDesignProperties(this);
-    connect(ui_->cmdOK, &QPushButton::clicked, this,
-            [this] { WindowRegistry::instance().unload(this); });
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &QWidget::close);
 }
 
 Form3::~Form3() = default;

@@ -1,11 +1,7 @@
 #include "form4.h"
 
 #include "design_properties.h"
-#include "form2.h"
 #include "ui_form4.h"
-#include "window_registry.h"
-
-#include "zorimex/catalogue.h"
 
 namespace zorimex::ui {
 
@@ -15,28 +11,17 @@ Form4::Form4(QWidget* parent) : PictureSurface(parent), ui_(std::make_unique<Ui:
 
     for (auto* label : findChildren<ClickableLabel*>()) {
         connect(label, &ClickableLabel::clicked, this,
-                [name = label->objectName()] { choose(name); });
+                [this, name = label->objectName()] { emit controlChosen(name); });
     }
     // `clicked` fires for a mouse click and when the arrow keys move the group's selection onto
     // a button, once each; focus arriving by Tab selects nothing and so writes nothing.
     for (auto* option : findChildren<QRadioButton*>()) {
         connect(option, &QRadioButton::clicked, this,
-                [name = option->objectName()] { choose(name); });
+                [this, name = option->objectName()] { emit controlChosen(name); });
     }
-    connect(ui_->Command1, &QPushButton::clicked, this,
-            [this] { WindowRegistry::instance().unload(this); });
+    connect(ui_->Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
 Form4::~Form4() = default;
-
-void Form4::choose(const QString& controlName) {
-    const auto choice = ChoiceForControl(controlName.toStdString());
-    if (!choice)
-        return; // Option1 stands for no currency
-    auto& windows = WindowRegistry::instance();
-    Form2* mainWindow = windows.form2();
-    windows.show(mainWindow);
-    mainWindow->choose(*choice);
-}
 
 } // namespace zorimex::ui

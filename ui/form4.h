@@ -1,7 +1,7 @@
 #pragma once
 // The country selection window: a world map with a radio button on each country and a list of
-// currency labels. A choice brings the main window forward and writes the currency into it; the
-// window stays open until "選択終了".
+// currency labels. It says which control the user chose; the currency goes to the main window
+// through whoever connected it. The window stays open until "選択終了".
 
 #include "picture_surface.h"
 
@@ -21,10 +21,11 @@ public:
     explicit Form4(QWidget* parent = nullptr);
     ~Form4() override;
 
-private:
-    /// Shows the main window and writes the currency of the control named `controlName`.
-    static void choose(const QString& controlName);
+signals:
+    /// A currency label or country button was chosen (Option1, no currency, included).
+    void controlChosen(const QString& controlName);
 
+private:
     std::unique_ptr<Ui::Form4> ui_;
 };
 

@@ -2,15 +2,13 @@
 
 #include "design_properties.h"
 #include "ui_form6.h"
-#include "window_registry.h"
 
 namespace zorimex::ui {
 
 Form6::Form6(QWidget* parent) : PictureSurface(parent), ui_(std::make_unique<Ui::Form6>()) {
     ui_->setupUi(this);
     ApplyDesignProperties(this);
-    connect(ui_->Command1, &QPushButton::clicked, this,
-            [this] { WindowRegistry::instance().unload(this); });
+    connect(ui_->Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
 Form6::~Form6() = default;

@@ -1,13 +1,5 @@
 #include "window_registry.h"
 
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
-
 #include <QCloseEvent>
 #include <QCoreApplication>
 
@@ -18,58 +10,11 @@ WindowRegistry& WindowRegistry::instance() {
     return registry;
 }
 
-template <typename Form> Form* WindowRegistry::refer() {
-    auto& slot = windows_[Form::kNumber - 1];
-    if (!slot) {
-        auto* window = new Form();
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->installEventFilter(this);
-        slot = window;
-    }
-    return static_cast<Form*>(slot.data());
-}
-
-Form1* WindowRegistry::form1() {
-    return refer<Form1>();
-}
-Form2* WindowRegistry::form2() {
-    return refer<Form2>();
-}
-Form3* WindowRegistry::form3() {
-    return refer<Form3>();
-}
-Form4* WindowRegistry::form4() {
-    return refer<Form4>();
-}
-Form5* WindowRegistry::form5() {
-    return refer<Form5>();
-}
-Form6* WindowRegistry::form6() {
-    return refer<Form6>();
-}
-Form7* WindowRegistry::form7() {
-    return refer<Form7>();
-}
-
-QWidget* WindowRegistry::form(int formNumber) {
-    switch (formNumber) {
-    case Form1::kNumber:
-        return form1();
-    case Form2::kNumber:
-        return form2();
-    case Form3::kNumber:
-        return form3();
-    case Form4::kNumber:
-        return form4();
-    case Form5::kNumber:
-        return form5();
-    case Form6::kNumber:
-        return form6();
-    case Form7::kNumber:
-        return form7();
-    default:
-        return nullptr;
-    }
+void WindowRegistry::adopt(QWidget* window, int formNumber) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->installEventFilter(this);
+    windows_[static_cast<std::size_t>(formNumber - 1)] = window;
+    emit created(window, formNumber);
 }
 
 QWidget* WindowRegistry::loaded(int formNumber) const {
@@ -131,12 +76,9 @@ bool WindowRegistry::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         const int slot = slotOf(watched);
         if (slot >= 0) {
-            // Closed through its frame: the window unloads like any other; the start-up window
-            // instead ends the program, as its × does, so a main window loaded hidden for its
-            // pane is never left running with nothing on the screen.
+            // Closed through its frame: the window unloads like any other.
             windows_[static_cast<std::size_t>(slot)] = nullptr;
-            if (slot + 1 == Form1::kNumber)
-                endProgram();
+            emit closedByUser(slot + 1);
         }
     }
     return QObject::eventFilter(watched, event);

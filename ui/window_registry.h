@@ -1,7 +1,9 @@
 #pragma once
 // The program's seven windows. Each exists at most once: it is created on the first reference
 // (hidden until shown), destroyed when unloaded, and created afresh on the next reference.
-// Windows have no owner, so each stands on the desktop by itself.
+// Windows have no owner, so each stands on the desktop by itself. The registry knows how windows
+// live and die, not what they mean to one another: app/ connects what one window asks for to the
+// others, and decides what closing a window means for the program.
 
 #include <QObject>
 #include <QPointer>
@@ -11,14 +13,6 @@
 
 namespace zorimex::ui {
 
-class Form1;
-class Form2;
-class Form3;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-
 class WindowRegistry : public QObject {
     Q_OBJECT
 
@@ -26,17 +20,14 @@ public:
     /// The one registry of the running program.
     static WindowRegistry& instance();
 
-    /// References: the window, created and loaded hidden when it is not loaded.
-    Form1* form1();
-    Form2* form2();
-    Form3* form3();
-    Form4* form4();
-    Form5* form5();
-    Form6* form6();
-    Form7* form7();
-
-    /// A reference by number (1..7), as form1() .. form7(); null for any other number.
-    QWidget* form(int formNumber);
+    /// A reference to the window class `Form` (Form1 .. Form7): the window, created and loaded
+    /// hidden when it is not loaded.
+    template <typename Form> Form* window() {
+        auto& slot = windows_[Form::kNumber - 1];
+        if (!slot)
+            adopt(new Form(), Form::kNumber);
+        return static_cast<Form*>(slot.data());
+    }
 
     /// The loaded window with that number (1..7), or null; never creates one.
     QWidget* loaded(int formNumber) const;
@@ -56,6 +47,10 @@ public:
     void destroyAll();
 
 signals:
+    /// A window was created, before anyone else sees it: the moment to connect its requests.
+    void created(QWidget* window, int formNumber);
+    /// The user closed a loaded window through its frame (×); it is unloaded.
+    void closedByUser(int formNumber);
     /// Emitted by endProgram() once every window is gone from the screen.
     void programEnded();
 
@@ -64,7 +59,7 @@ protected:
 
 private:
     WindowRegistry() = default;
-    template <typename Form> Form* refer();
+    void adopt(QWidget* window, int formNumber);
     int slotOf(const QObject* window) const;
 
     std::array<QPointer<QWidget>, 7> windows_;

@@ -4,7 +4,15 @@
 // desktop's browser.
 
 #include "application_setup.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "form7.h"
 #include "window_registry.h"
+#include "window_wiring.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -30,6 +38,7 @@ public slots:
 inline void PrepareApplicationOnce() {
     static const bool prepared = [] {
         PrepareApplication();
+        app::ConnectWindows();
         return true;
     }();
     Q_UNUSED(prepared);
@@ -48,9 +57,27 @@ inline void SettleDeletions() {
     QCoreApplication::processEvents();
 }
 
-/// The window with that number, created hidden if needed.
+/// The window with that number (1..7), created hidden if needed.
 inline QWidget* Form(int number) {
-    return WindowRegistry::instance().form(number);
+    auto& windows = WindowRegistry::instance();
+    switch (number) {
+    case 1:
+        return windows.window<Form1>();
+    case 2:
+        return windows.window<Form2>();
+    case 3:
+        return windows.window<Form3>();
+    case 4:
+        return windows.window<Form4>();
+    case 5:
+        return windows.window<Form5>();
+    case 6:
+        return windows.window<Form6>();
+    case 7:
+        return windows.window<Form7>();
+    default:
+        qFatal("there is no window Form%d", number);
+    }
 }
 
 /// Shows the window as the program does and waits until it is active.

@@ -178,12 +178,12 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     const auto windows = loadedWindows();
     QCOMPARE(windows.size(), form == 1 ? 7 : 6);
 
-    QSignalSpy ended(&WindowRegistry::instance(), &WindowRegistry::programEnded);
     if (auto* action = window->findChild<QAction*>(command))
         action->trigger();
     else
         click(window, qPrintable(command));
-    QCOMPARE(ended.count(), 1);
+    // Every window is unloaded at once, the hidden ones too.
+    QVERIFY(loadedWindows().isEmpty());
     for (const auto& gone : windows)
         QVERIFY(gone.isNull() || !gone->isVisible());
     SettleDeletions();
@@ -196,9 +196,9 @@ void WindowLifecycleTest::startupWindowFrameCloseEndsProgram() {
     QWidget* startup = ShowForm(1);
     Form(2); // loaded hidden for its pane
     ShowForm(7);
-    QSignalSpy ended(&WindowRegistry::instance(), &WindowRegistry::programEnded);
     startup->close();
-    QCOMPARE(ended.count(), 1);
+    // Every window is unloaded at once, the hidden ones too.
+    QVERIFY(loadedWindows().isEmpty());
     SettleDeletions();
     QVERIFY(loadedWindows().isEmpty());
 }

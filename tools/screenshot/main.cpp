@@ -10,6 +10,7 @@
 #include "form6.h"
 #include "form7.h"
 #include "window_registry.h"
+#include "window_wiring.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     zorimex::ui::PrepareApplication();
+    zorimex::app::ConnectWindows();
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
@@ -53,22 +55,23 @@ int main(int argc, char* argv[]) {
 
     auto& windows = WindowRegistry::instance();
     bool ok = true;
-    ok &= save(windows.form1(), folder, QStringLiteral("form1_startup"));
-    ok &= save(windows.form2(), folder, QStringLiteral("form2_main"));
-    ok &= save(windows.form3(), folder, QStringLiteral("form3_about"));
-    ok &= save(windows.form4(), folder, QStringLiteral("form4_selection"));
-    ok &= save(windows.form5(), folder, QStringLiteral("form5_advice"));
-    ok &= save(windows.form6(), folder, QStringLiteral("form6_hotel_rates"));
-    ok &= save(windows.form7(), folder, QStringLiteral("form7_consent"));
+    ok &= save(windows.window<zorimex::ui::Form1>(), folder, QStringLiteral("form1_startup"));
+    ok &= save(windows.window<zorimex::ui::Form2>(), folder, QStringLiteral("form2_main"));
+    ok &= save(windows.window<zorimex::ui::Form3>(), folder, QStringLiteral("form3_about"));
+    ok &= save(windows.window<zorimex::ui::Form4>(), folder, QStringLiteral("form4_selection"));
+    ok &= save(windows.window<zorimex::ui::Form5>(), folder, QStringLiteral("form5_advice"));
+    ok &= save(windows.window<zorimex::ui::Form6>(), folder, QStringLiteral("form6_hotel_rates"));
+    ok &= save(windows.window<zorimex::ui::Form7>(), folder, QStringLiteral("form7_consent"));
 
     // A conversion as a user makes it: an amount, a currency from the list, the three buttons.
-    auto* mainWindow = windows.form2();
+    auto* mainWindow = windows.window<zorimex::ui::Form2>();
     child<QLineEdit>(mainWindow, "Text1")->setText(QStringLiteral("1234.56"));
-    QMetaObject::invokeMethod(child<QWidget>(windows.form4(), "Label14"), "clicked");
-    child<QAbstractButton>(windows.form4(), "Option12")->click();
+    QMetaObject::invokeMethod(child<QWidget>(windows.window<zorimex::ui::Form4>(), "Label14"),
+                              "clicked");
+    child<QAbstractButton>(windows.window<zorimex::ui::Form4>(), "Option12")->click();
     for (const char* button : {"Command1", "Command2", "Command3"})
         child<QAbstractButton>(mainWindow, button)->click();
-    ok &= save(windows.form4(), folder, QStringLiteral("form4_after_choice"));
+    ok &= save(windows.window<zorimex::ui::Form4>(), folder, QStringLiteral("form4_after_choice"));
     ok &= save(mainWindow, folder, QStringLiteral("form2_after_conversion"));
 
     windows.destroyAll();

@@ -1,0 +1,100 @@
+#include "window_wiring.h"
+
+#include "failure_report.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form4.h"
+#include "form5.h"
+#include "form6.h"
+#include "web_links.h"
+#include "window_registry.h"
+
+#include <zorimex/catalogue.h>
+
+namespace zorimex::app {
+namespace {
+
+using ui::WindowRegistry;
+
+void ConnectStartupWindow(WindowRegistry& windows, ui::Form1* startup) {
+    QObject::connect(startup, &ui::Form1::okChosen, startup, [&windows, startup] {
+        // The main window is on screen before this one goes, so the program never runs out of
+        // visible windows in between.
+        windows.show(windows.window<ui::Form2>());
+        windows.unload(startup);
+    });
+    QObject::connect(startup, &ui::Form1::endChosen, startup, [&windows] { windows.endProgram(); });
+}
+
+// A browser that cannot be started is reported and the program goes on: the user loses one
+// page, not the conversion they have on screen.
+void OpenOrReport(std::optional<AppError> (*open)()) {
+    if (const auto failure = open())
+        ui::ReportFailure(*failure);
+}
+
+template <typename Form>
+void ShowOnRequest(WindowRegistry& windows, ui::Form2* mainWindow, void (ui::Form2::*request)()) {
+    QObject::connect(mainWindow, request, mainWindow,
+                     [&windows] { windows.show(windows.window<Form>()); });
+}
+
+void ConnectMainWindow(WindowRegistry& windows, ui::Form2* mainWindow) {
+    ShowOnRequest<ui::Form4>(windows, mainWindow, &ui::Form2::selectCountryChosen);
+    ShowOnRequest<ui::Form5>(windows, mainWindow, &ui::Form2::adviceChosen);
+    ShowOnRequest<ui::Form6>(windows, mainWindow, &ui::Form2::hotelRatesChosen);
+    ShowOnRequest<ui::Form3>(windows, mainWindow, &ui::Form2::aboutChosen);
+    QObject::connect(mainWindow, &ui::Form2::endChosen, mainWindow,
+                     [&windows] { windows.endProgram(); });
+    QObject::connect(mainWindow, &ui::Form2::bulletinBoardChosen, mainWindow,
+                     [] { OpenOrReport(&ui::OpenBulletinBoard); });
+    QObject::connect(mainWindow, &ui::Form2::makerSiteChosen, mainWindow,
+                     [] { OpenOrReport(&ui::OpenMakerSite); });
+}
+
+void ConnectSelectionWindow(WindowRegistry& windows, ui::Form4* selection) {
+    QObject::connect(selection, &ui::Form4::controlChosen, selection,
+                     [&windows](const QString& controlName) {
+                         const auto choice = ChoiceForControl(controlName.toStdString());
+                         if (!choice)
+                             return; // Option1 stands for no currency
+                         auto* mainWindow = windows.window<ui::Form2>();
+                         windows.show(mainWindow);
+                         mainWindow->choose(*choice);
+                     });
+}
+
+} // namespace
+
+void ConnectWindows() {
+    static bool connected = false;
+    if (connected)
+        return;
+    connected = true;
+    auto& windows = WindowRegistry::instance();
+    QObject::connect(&windows, &WindowRegistry::created, &windows,
+                     [&windows](QWidget* window, int formNumber) {
+                         switch (formNumber) {
+                         case ui::Form1::kNumber:
+                             ConnectStartupWindow(windows, static_cast<ui::Form1*>(window));
+                             break;
+                         case ui::Form2::kNumber:
+                             ConnectMainWindow(windows, static_cast<ui::Form2*>(window));
+                             break;
+                         case ui::Form4::kNumber:
+                             ConnectSelectionWindow(windows, static_cast<ui::Form4*>(window));
+                             break;
+                         default:
+                             break;
+                         }
+                     });
+    // The start-up window's × in the frame ends the program, as its own × does, so a main
+    // window loaded hidden for its pane is never left running with nothing on the screen.
+    QObject::connect(&windows, &WindowRegistry::closedByUser, &windows, [&windows](int formNumber) {
+        if (formNumber == ui::Form1::kNumber)
+            windows.endProgram();
+    });
+}
+
+} // namespace zorimex::app
