@@ -8,6 +8,11 @@
 namespace zorimex::ui {
 namespace {
 
+struct FontStandIn {
+    const char* storedFace; // as the window definitions store it
+    const char* family;     // the installed family drawn instead
+};
+
 // Monospaced for ＭＳ ゴシック (the breakdown digits line up), proportional for the P faces,
 // a rounded display face for the pop-art title font.
 const std::array<FontStandIn, 4> kStandIns{{
@@ -19,15 +24,12 @@ const std::array<FontStandIn, 4> kStandIns{{
 
 constexpr double kDefaultPointSize = 9.0;
 
-} // namespace
-
-std::span<const FontStandIn> FontStandIns() {
-    return kStandIns;
-}
-
+// The family of the toolkit default font, used by controls that set no font.
 QString DefaultFamily() {
     return QStringLiteral("IPAPGothic");
 }
+
+} // namespace
 
 void InstallJapaneseFonts() {
     for (const auto& standIn : kStandIns) {

@@ -1,6 +1,7 @@
 #include "system_colours.h"
 
 #include <array>
+#include <optional>
 
 namespace zorimex::ui {
 namespace {
@@ -33,18 +34,6 @@ const SystemColourEntry* findEntry(QStringView name) {
 }
 
 } // namespace
-
-std::optional<QPalette::ColorRole> SystemColourRole(QStringView name) {
-    const auto* entry = findEntry(name);
-    return entry ? entry->role : std::nullopt;
-}
-
-QStringList SystemColourNames() {
-    QStringList names;
-    for (const auto& entry : kSystemColours)
-        names << entry.name.toString();
-    return names;
-}
 
 QColor DesignColour(QStringView name, const QPalette& palette) {
     if (name.startsWith(u'#'))

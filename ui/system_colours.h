@@ -4,19 +4,9 @@
 
 #include <QColor>
 #include <QPalette>
-#include <QStringList>
 #include <QStringView>
 
-#include <optional>
-
 namespace zorimex::ui {
-
-/// The palette role that carries a named system colour, or nothing when Qt has no such role
-/// (title bars and scroll bars belong to the window manager) and a fixed value stands in.
-std::optional<QPalette::ColorRole> SystemColourRole(QStringView name);
-
-/// Every system colour name a window definition may use.
-QStringList SystemColourNames();
 
 /// A design colour: "#RRGGBB" as written, or a system colour name resolved against `palette`.
 /// Anything else gives an invalid QColor.

@@ -29,7 +29,6 @@ void WebPane::navigate(const QUrl& url) {
     if (!requestedUrl_.isEmpty())
         return;
     requestedUrl_ = url;
-    emit navigationRequested(url);
     QWidget* topLevel = window();
     if (topLevel->isVisible()) {
         // After the handler that navigated: it may still be closing a window, and the user should
@@ -51,7 +50,6 @@ void WebPane::startLoading() {
     QString failure;
     content_ = webpane::navigateOrShowLink(loader(), this, requestedUrl_, &failure);
     fallbackReason_ = failure;
-    emit loadingStarted(content_);
 }
 
 bool WebPane::eventFilter(QObject* watched, QEvent* event) {

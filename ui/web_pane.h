@@ -35,12 +35,6 @@ public:
     /// the view is there).
     QString fallbackReason() const { return fallbackReason_; }
 
-signals:
-    /// navigate() recorded url.
-    void navigationRequested(const QUrl& url);
-    /// The page started loading in content().
-    void loadingStarted(QWidget* content);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -16,10 +16,6 @@ namespace {
 using Number = std::optional<double>;
 using Text = std::optional<std::string>;
 
-Number Read(const std::string& text) {
-    return ReadNumber(text);
-}
-
 Number Checked(double result) {
     return std::isfinite(result) ? Number(result) : std::nullopt;
 }
@@ -38,7 +34,7 @@ Text AsText(Number n) {
 
 /// The difference of two texts, as text.
 Text Difference(const std::string& a, const std::string& b) {
-    return AsText(Minus(Read(a), Read(b)));
+    return AsText(Minus(ReadNumber(a), ReadNumber(b)));
 }
 
 /// The step's last act: write the target, or leave it as it was when the step failed.
@@ -64,35 +60,35 @@ void Convert(Fields& f) {
     std::string s4;
     std::string s;
 
-    Write(f[Text11], AsText(Times(Read(f[Text1]), Read(f[Text5]))));
-    Write(f[Text9], AsText(Times(Read(f[Text1]), Read(f[Text5]))));
-    Write(x, Read(f[Text9])); // the exact amount is taken back from its 15-digit text
+    Write(f[Text11], AsText(Times(ReadNumber(f[Text1]), ReadNumber(f[Text5]))));
+    Write(f[Text9], AsText(Times(ReadNumber(f[Text1]), ReadNumber(f[Text5]))));
+    Write(x, ReadNumber(f[Text9])); // the exact amount is taken back from its 15-digit text
     x = RoundHalfAwayFromZero(x);
     Write(f[Text10], AsText(x));
     // The breakdown comes from the characters of the rounded amount, not from division.
     f[Text3] = RightChars(f[Text10], 3);
     s4 = RightChars(f[Text10], 4);
     Write(s, Difference(s4, RightChars(f[Text10], 3)));
-    Write(f[Text7], AsText(Times(Read(s), 0.001)));
+    Write(f[Text7], AsText(Times(ReadNumber(s), 0.001)));
     Write(f[Text10], Difference(f[Text10], RightChars(f[Text10], 4)));
-    Write(f[Text8], AsText(Times(Read(f[Text10]), 0.0001)));
+    Write(f[Text8], AsText(Times(ReadNumber(f[Text10]), 0.0001)));
     // Compares the exact amount: 999.5 to 1000 rounds up to 1000 yet has no thousands digit.
     // A test that cannot be read counts as true.
-    const std::optional<double> exact = Read(f[Text9]);
+    const std::optional<double> exact = ReadNumber(f[Text9]);
     if (!exact || *exact < 1000)
         f[Text7] = "0";
 }
 
 void DollarWithTax(Fields& f) {
     using enum Field;
-    Write(f[Text2], AsText(Times(Read(f[Text1]), kDollarTax)));
+    Write(f[Text2], AsText(Times(ReadNumber(f[Text1]), kDollarTax)));
 }
 
 void YenWithTax(Fields& f) {
     using enum Field;
     const std::string man = f[Text8];
     const std::string sen = f[Text7];
-    const Text yen = AsText(Times(Read(f[Text3]), kYenTax));
+    const Text yen = AsText(Times(ReadNumber(f[Text3]), kYenTax));
     // 万 and 千 are joined as they stand; only the yen below one thousand carry the tax.
     Write(f[Text4], yen ? Text(man + sen + *yen) : std::nullopt);
 }

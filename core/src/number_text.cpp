@@ -42,9 +42,8 @@ constexpr char AmountChar(char32_t c) noexcept {
         return ',';
     case 0xFF0B:
         return '+';
-    case 0xFF0D:
-        return '-';
-    case 0x2212:
+    case 0xFF0D: // full-width hyphen-minus
+    case 0x2212: // minus sign
         return '-';
     case 0xFF25:
         return 'E';

@@ -16,6 +16,31 @@ namespace zorimex {
 
 namespace {
 
+// The error number for an errno value from opening, writing or renaming a file.
+int errorNumberForErrno(int code) {
+    switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return error_number::PathNotFound;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return error_number::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY:
+    case EBUSY:
+    case EEXIST:
+        return error_number::PathFileAccess;
+    default:
+        return error_number::DeviceIo;
+    }
+}
+
 QString systemMessage(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
@@ -70,30 +95,6 @@ PosixFileCalls PosixFileCalls::system() {
 }
 
 DurableWriter::DurableWriter() : calls_(PosixFileCalls::system()) {}
-
-int errorNumberForErrno(int code) {
-    switch (code) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-        return error_number::PathNotFound;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return error_number::DiskFull;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-    case EBUSY:
-    case EEXIST:
-        return error_number::PathFileAccess;
-    default:
-        return error_number::DeviceIo;
-    }
-}
 
 std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
     const QFileInfo requested(path);

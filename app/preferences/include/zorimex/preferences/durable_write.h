@@ -50,9 +50,4 @@ private:
 #endif
 };
 
-#ifndef Q_OS_WIN
-/// The error number for an errno value from opening, writing or renaming a file.
-int errorNumberForErrno(int code);
-#endif
-
 } // namespace zorimex
