@@ -95,13 +95,9 @@ private:
     void click(const Json& event) {
         ExpectKeys(event, {"click"});
         const std::string& name = StringMember(event, "click");
-        if (name == "Command1")
-            Convert(window_.fields());
-        else if (name == "Command2")
-            DollarWithTax(window_.fields());
-        else if (name == "Command3")
-            YenWithTax(window_.fields());
-        else if (name == "Command6")
+        if (const auto action = ActionForControl(name))
+            (*action)(window_.fields());
+        else if (name == kExactAmountControl)
             showMessage(ExactAmountMessage(window_.fields()));
         else
             throw UsageError{"unknown control \"" + name + "\""};
@@ -132,10 +128,8 @@ private:
             throw UsageError{"\"dump\" must be true"};
         OrderedJson result = OrderedJson::object();
         const Fields& fields = window_.fields();
-        for (int n = 1; n <= kFieldCount; ++n) {
-            const Field field = *FieldFromNumber(n);
+        for (const Field field : kAllFields)
             result[FieldName(field)] = fields[field];
-        }
         out_ << Dump(result) << '\n';
     }
 

@@ -31,10 +31,15 @@ Form2::Form2(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::Fo
     fields_ = {ui_->Text1, ui_->Text2, ui_->Text3, ui_->Text4,  ui_->Text5, ui_->Text6,
                ui_->Text7, ui_->Text8, ui_->Text9, ui_->Text10, ui_->Text11};
 
-    connect(ui_->Command1, &QPushButton::clicked, this, [this] { runAction(&Convert); });
-    connect(ui_->Command2, &QPushButton::clicked, this, [this] { runAction(&DollarWithTax); });
-    connect(ui_->Command3, &QPushButton::clicked, this, [this] { runAction(&YenWithTax); });
-    connect(ui_->Command6, &QPushButton::clicked, this, &Form2::showExactAmount);
+    // The core says which button computes what; the window only passes the fields.
+    for (auto* button : findChildren<QAbstractButton*>()) {
+        const std::string name = button->objectName().toStdString();
+        if (const auto action = ActionForControl(name))
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, action = *action] { runAction(action); });
+        else if (name == kExactAmountControl)
+            connect(button, &QAbstractButton::clicked, this, &Form2::showExactAmount);
+    }
     connect(ui_->Command4, &QPushButton::clicked, this, &Form2::selectCountryChosen);
     connect(ui_->Command5, &QPushButton::clicked, this, &Form2::endChosen);
     connect(ui_->finish, &QAction::triggered, this, &Form2::endChosen);
@@ -61,24 +66,21 @@ WebPane* Form2::browserPane() const {
 
 Fields Form2::readFields() const {
     Fields fields;
-    for (int number = 1; number <= kFieldCount; ++number) {
-        const Field which = *FieldFromNumber(number);
+    for (const Field which : kAllFields)
         fields[which] = toCore(fieldText(which));
-    }
     return fields;
 }
 
 void Form2::writeChangedFields(const Fields& before, const Fields& after) {
     // Only what the action wrote goes back: a field it left alone keeps the user's exact text,
     // even where that text does not survive a round trip through UTF-8 (a lone surrogate).
-    for (int number = 1; number <= kFieldCount; ++number) {
-        const Field which = *FieldFromNumber(number);
+    for (const Field which : kAllFields) {
         if (after[which] != before[which])
             field(which)->setText(fromCore(after[which]));
     }
 }
 
-void Form2::runAction(void (*action)(Fields&)) {
+void Form2::runAction(FieldAction action) {
     const Fields before = readFields();
     Fields after = before;
     action(after);

@@ -2,6 +2,7 @@
 // The main window. Its text fields are the data of a conversion; its buttons hand those texts to
 // the conversion core and write back what changed. It computes nothing itself.
 
+#include "zorimex/actions.h"
 #include "zorimex/catalogue.h"
 #include "zorimex/fields.h"
 
@@ -51,7 +52,7 @@ private:
     Fields readFields() const;
     /// Writes back, in field order, every text that differs from what the window shows.
     void writeChangedFields(const Fields& before, const Fields& after);
-    void runAction(void (*action)(Fields&));
+    void runAction(FieldAction action);
     void showExactAmount();
 
     std::unique_ptr<Ui::Form2> ui_;

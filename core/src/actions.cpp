@@ -97,4 +97,14 @@ Message ExactAmountMessage(const Fields& f) {
     return {f[Field::Text11] + kYenUnit, kApplicationTitle};
 }
 
+std::optional<FieldAction> ActionForControl(std::string_view controlName) {
+    if (controlName == "Command1")
+        return &Convert;
+    if (controlName == "Command2")
+        return &DollarWithTax;
+    if (controlName == "Command3")
+        return &YenWithTax;
+    return std::nullopt;
+}
+
 } // namespace zorimex

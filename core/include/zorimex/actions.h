@@ -5,7 +5,9 @@
 
 #include "zorimex/fields.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zorimex {
 
@@ -30,5 +32,15 @@ struct Message {
 
 /// The exact-amount message: Text11 followed by "円", titled "ZRMX Ver.6". Cannot fail.
 Message ExactAmountMessage(const Fields& fields);
+
+/// An action that computes on the fields.
+using FieldAction = void (*)(Fields&);
+
+/// The action a button of the main window runs: "Command1" Convert, "Command2" DollarWithTax,
+/// "Command3" YenWithTax; nothing for any other control.
+std::optional<FieldAction> ActionForControl(std::string_view controlName);
+
+/// The button that shows ExactAmountMessage ("もっと正確！").
+inline constexpr std::string_view kExactAmountControl = "Command6";
 
 } // namespace zorimex

@@ -26,6 +26,11 @@ enum class Field : int {
 
 inline constexpr int kFieldCount = 11;
 
+/// Text1..Text11 in order, for going over every field.
+inline constexpr std::array<Field, kFieldCount> kAllFields{
+    Field::Text1, Field::Text2, Field::Text3, Field::Text4,  Field::Text5, Field::Text6,
+    Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text11};
+
 /// The field with the given number (1..11), or nothing.
 constexpr std::optional<Field> FieldFromNumber(int number) noexcept {
     if (number < 1 || number > kFieldCount)
