@@ -1,6 +1,7 @@
 #include "clickable_image.h"
 
-#include <QMouseEvent>
+#include "left_click.h"
+
 #include <QPainter>
 
 namespace zorimex::ui {
@@ -21,11 +22,11 @@ void ClickableImage::paintEvent(QPaintEvent*) {
 }
 
 void ClickableImage::mousePressEvent(QMouseEvent* event) {
-    event->setAccepted(event->button() == Qt::LeftButton);
+    AcceptLeftPress(event);
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (EndsLeftClick(*this, *event))
         emit clicked();
 }
 

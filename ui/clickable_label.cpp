@@ -1,6 +1,6 @@
 #include "clickable_label.h"
 
-#include <QMouseEvent>
+#include "left_click.h"
 
 namespace zorimex::ui {
 
@@ -9,11 +9,11 @@ ClickableLabel::ClickableLabel(QWidget* parent) : CaptionLabel(parent) {
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    event->setAccepted(event->button() == Qt::LeftButton);
+    AcceptLeftPress(event);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (EndsLeftClick(*this, *event))
         emit clicked();
 }
 
