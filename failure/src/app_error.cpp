@@ -1,26 +1,32 @@
 #include <zorimex/failure/app_error.h>
 
+#include <array>
+
 namespace zorimex {
+namespace {
+
+struct Description {
+    int number;
+    const char* text; // UTF-8
+};
+
+const std::array<Description, 7> kDescriptions{{
+    {error_number::FileNotFound, "ファイルが見つかりません。"},
+    {error_number::DeviceIo, "デバイス I/O エラーです。"},
+    {error_number::DiskFull, "ディスクの空き容量が足りません。"},
+    {error_number::InputPastEnd, "ファイルの終わりを越えて読み込もうとしました。"},
+    {error_number::PathFileAccess, "パスまたはファイルにアクセスできません。"},
+    {error_number::PathNotFound, "パスが見つかりません。"},
+    {error_number::BrowserNotStarted, "ブラウザを起動できません。"},
+}};
+
+} // namespace
 
 QString describeErrorNumber(int number) {
-    switch (number) {
-    case error_number::FileNotFound:
-        return QStringLiteral("ファイルが見つかりません。");
-    case error_number::DeviceIo:
-        return QStringLiteral("デバイス I/O エラーです。");
-    case error_number::DiskFull:
-        return QStringLiteral("ディスクの空き容量が足りません。");
-    case error_number::InputPastEnd:
-        return QStringLiteral("ファイルの終わりを越えて読み込もうとしました。");
-    case error_number::PathFileAccess:
-        return QStringLiteral("パスまたはファイルにアクセスできません。");
-    case error_number::PathNotFound:
-        return QStringLiteral("パスが見つかりません。");
-    case error_number::BrowserNotStarted:
-        return QStringLiteral("ブラウザを起動できません。");
-    default:
-        return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
-    }
+    for (const Description& description : kDescriptions)
+        if (description.number == number)
+            return QString::fromUtf8(description.text);
+    return QStringLiteral("アプリケーション定義またはオブジェクト定義のエラーです。");
 }
 
 AppError AppError::make(int number, const QString& path, const QString& detail) {

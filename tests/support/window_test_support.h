@@ -57,27 +57,20 @@ inline void SettleDeletions() {
     QCoreApplication::processEvents();
 }
 
+/// The window of the classes `Forms` whose number is `number`, created hidden if needed; null when
+/// none has that number.
+template <typename... Forms> QWidget* FormByNumber(int number) {
+    QWidget* found = nullptr;
+    ((Forms::kNumber == number ? found = WindowRegistry::instance().window<Forms>() : found), ...);
+    return found;
+}
+
 /// The window with that number (1..7), created hidden if needed.
 inline QWidget* Form(int number) {
-    auto& windows = WindowRegistry::instance();
-    switch (number) {
-    case 1:
-        return windows.window<Form1>();
-    case 2:
-        return windows.window<Form2>();
-    case 3:
-        return windows.window<Form3>();
-    case 4:
-        return windows.window<Form4>();
-    case 5:
-        return windows.window<Form5>();
-    case 6:
-        return windows.window<Form6>();
-    case 7:
-        return windows.window<Form7>();
-    default:
+    QWidget* window = FormByNumber<Form1, Form2, Form3, Form4, Form5, Form6, Form7>(number);
+    if (!window)
         qFatal("there is no window Form%d", number);
-    }
+    return window;
 }
 
 /// Shows the window as the program does and waits until it is active.
