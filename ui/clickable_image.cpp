@@ -1,7 +1,6 @@
 #include "clickable_image.h"
 
-#include "left_click.h"
-
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace zorimex::ui {
@@ -22,11 +21,11 @@ void ClickableImage::paintEvent(QPaintEvent*) {
 }
 
 void ClickableImage::mousePressEvent(QMouseEvent* event) {
-    AcceptLeftPress(event);
+    event->setAccepted(event->button() == Qt::LeftButton);
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (EndsLeftClick(*this, *event))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 

@@ -1,6 +1,6 @@
 #include "clickable_label.h"
 
-#include "left_click.h"
+#include <QMouseEvent>
 
 namespace zorimex::ui {
 
@@ -9,11 +9,11 @@ ClickableLabel::ClickableLabel(QWidget* parent) : CaptionLabel(parent) {
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    AcceptLeftPress(event);
+    event->setAccepted(event->button() == Qt::LeftButton);
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (EndsLeftClick(*this, *event))
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
