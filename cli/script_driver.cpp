@@ -130,13 +130,7 @@ private:
         ExpectKeys(event, {"dump"});
         if (event.at("dump") != true)
             throw UsageError{"\"dump\" must be true"};
-        OrderedJson result = OrderedJson::object();
-        const Fields& fields = window_.fields();
-        for (int n = 1; n <= kFieldCount; ++n) {
-            const Field field = *FieldFromNumber(n);
-            result[FieldName(field)] = fields[field];
-        }
-        out_ << Dump(result) << '\n';
+        out_ << FieldsJson(window_.fields()) << '\n';
     }
 
     void showMessage(const Message& message) {
@@ -156,6 +150,15 @@ bool IsBlankLine(const std::string& line) {
 
 } // namespace
 
+std::string FieldsJson(const Fields& fields) {
+    OrderedJson result = OrderedJson::object();
+    for (int n = 1; n <= kFieldCount; ++n) {
+        const Field field = *FieldFromNumber(n);
+        result[FieldName(field)] = fields[field];
+    }
+    return Dump(result);
+}
+
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
     ScriptRunner runner(out);
     std::string line;
@@ -173,8 +176,13 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
             out.flush();
             return kExitUsage;
         }
+        if (!out)
+            break;
     }
-    out.flush();
+    if (!out.flush()) {
+        err << "zorimex-cli script: could not write the output\n";
+        return kExitFailure;
+    }
     return kExitOk;
 }
 

@@ -23,3 +23,37 @@ execute_process(COMMAND ${CLI} convert 5 --currency nowhere RESULT_VARIABLE stat
 if(NOT status EQUAL 2 OR err STREQUAL "")
   message(FATAL_ERROR "unknown currency: status ${status}, err '${err}'")
 endif()
+
+# The command line as a caller sees it: each row is arguments (','-separated), the exit status,
+# the stream that must hold the text, and where standard output goes.
+set(rows
+  "--version|0|out|^zorimex-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$|pipe"
+  "--help|0|out|zorimex-cli script|pipe"
+  "currencies,extra|2|err|^zorimex-cli currencies: unexpected argument 'extra'\n$|pipe"
+  "frobnicate|2|err|^zorimex-cli: unknown subcommand 'frobnicate'\n|pipe"
+  "convert,--,-5|0|out|-650円|pipe"
+  "convert,1e308|1|err|^zorimex-cli convert: could not compute [^\n]*\n$|pipe"
+  "currencies|1|err|^zorimex-cli: could not write the output[^\n]*\n$|full"
+  "convert,5|1|err|^zorimex-cli: could not write the output[^\n]*\n$|full"
+  "convert,--json,5|1|err|^zorimex-cli: could not write the output[^\n]*\n$|full"
+  "script|1|err|^zorimex-cli script: could not write the output\n$|full")
+foreach(row IN LISTS rows)
+  string(REPLACE "|" ";" fields "${row}")
+  list(GET fields 0 args)
+  list(GET fields 1 expectedStatus)
+  list(GET fields 2 stream)
+  list(GET fields 3 pattern)
+  list(GET fields 4 output)
+  string(REPLACE "," ";" args "${args}")
+  if(output STREQUAL "full")
+    execute_process(COMMAND ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+      OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
+    set(out "")
+  else()
+    execute_process(COMMAND ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+      RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  endif()
+  if(NOT status EQUAL expectedStatus OR NOT "${${stream}}" MATCHES "${pattern}")
+    message(FATAL_ERROR "zorimex-cli ${args}: status ${status} (want ${expectedStatus}), out '${out}', err '${err}'")
+  endif()
+endforeach()
