@@ -24,9 +24,10 @@ bool DisplayAvailable(int argc, const char* const* argv) {
 #endif
 }
 
-const char* NoDisplayMessage() {
+std::string NoDisplayMessage(std::string_view program) {
     return "zorimex: no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-           "to run without a desktop, start it as: xvfb-run ./build/app/zorimex";
+           "to run without a desktop, start it as: xvfb-run " +
+           std::string(program.empty() ? "zorimex" : program);
 }
 
 } // namespace zorimex::app
