@@ -138,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageRow{"missing_text", "{\"set\": \"Text1\"}"},
                       UsageRow{"text_not_string", "{\"set\": \"Text1\", \"text\": 5}"},
                       UsageRow{"unknown_button", "{\"click\": \"Command4\"}"},
+                      UsageRow{"line_end_in_a_name", "{\"click\": \"Command1\\nCommand2\"}"},
+                      UsageRow{"line_end_in_a_member", "{\"dump\": true, \"\\r\\n\": 1}"},
                       UsageRow{"unknown_label", "{\"choose\": \"Label18\"}"},
                       UsageRow{"unknown_option", "{\"choose\": \"Option19\"}"},
                       UsageRow{"choose_a_button", "{\"choose\": \"Command1\"}"},
