@@ -12,8 +12,10 @@
 #include <QProcess>
 #include <QSignalSpy>
 
+#ifndef Q_OS_WIN
 #include <cerrno>
 #include <unistd.h>
+#endif
 
 using namespace zorimex;
 using namespace zorimex::app::test;
@@ -43,10 +45,12 @@ void pressInDialog(Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
+#ifndef Q_OS_WIN
 ssize_t failingWrite(int, const void*, size_t) {
     errno = EIO;
     return -1;
 }
+#endif
 
 enum class Breakage { FolderAtFilePath, FolderRemoved, WriteFailsAfterOpen };
 
@@ -134,6 +138,48 @@ private slots:
         QCOMPARE(drive.fileBytes(), after);
     }
 
+    // Where the program itself keeps the file: the first start creates it with "U" in the user's
+    // own data folder (on Windows %LOCALAPPDATA%, whatever the current drive), and はい makes it
+    // "Y" there.
+    void firstStartAndYesInTheUsersDataFolder() {
+#ifdef Q_OS_WIN
+        const QString dataFolder = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+        QVERIFY(!dataFolder.isEmpty());
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
+#else
+        QTemporaryDir dataHome;
+        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+        const auto restoreDataHome = qScopeGuard([&] { qputenv("XDG_DATA_HOME", savedDataHome); });
+        const QString dataFolder = dataHome.path();
+#endif
+        const PreferenceFile preferences{DriveRoot::current()};
+        const QString zorimexFolder = dataFolder + QStringLiteral("/Zorimex");
+        QCOMPARE(preferences.path().toLower(),
+                 (zorimexFolder + QStringLiteral("/Program Files/Zorimex 2002/or.txt")).toLower());
+        // A real user's answer, should there be one where this runs, is put back afterwards.
+        QTemporaryDir aside;
+        const QString kept = aside.filePath(QStringLiteral("Zorimex"));
+        const bool hadOne = QFileInfo::exists(zorimexFolder);
+        if (hadOne)
+            QVERIFY(QDir().rename(zorimexFolder, kept));
+        const auto putBack = qScopeGuard([&] {
+            QDir(zorimexFolder).removeRecursively();
+            if (hadOne)
+                QDir().rename(kept, zorimexFolder);
+        });
+        const auto bytes = [&] {
+            QFile file(preferences.path());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        };
+
+        QVERIFY(!StartLikeMain(preferences));
+        QCOMPARE(bytes(), QByteArray("U\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+        click(7, "Command2");
+        QCOMPARE(bytes(), QByteArray("Y\r\n"));
+    }
+
     void dialogIsInFrontAtStartAndEnterAnswersNo() {
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
@@ -205,10 +251,12 @@ private slots:
             << Breakage::FolderAtFilePath << "いいえ" << 75 << QByteArray("<unreadable>");
         QTest::newRow("はい, folder removed meanwhile: 76")
             << Breakage::FolderRemoved << "はい" << 76 << QByteArray("<unreadable>");
+#ifndef Q_OS_WIN
         QTest::newRow("はい, the write fails after the open: 57, U stays whole")
             << Breakage::WriteFailsAfterOpen << "はい" << 57 << QByteArray("U\r\n");
         QTest::newRow("いいえ, the write fails after the open: 57, U stays whole")
             << Breakage::WriteFailsAfterOpen << "いいえ" << 57 << QByteArray("U\r\n");
+#endif
     }
     void failedAnswerIsReportedAndTheDialogStays() {
         QFETCH(Breakage, breakage);
@@ -217,10 +265,14 @@ private slots:
         QFETCH(QByteArray, left);
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
+#ifdef Q_OS_WIN
+        const PreferenceFile preferences(drive.driveRoot());
+#else
         PosixFileCalls calls = PosixFileCalls::system();
         if (breakage == Breakage::WriteFailsAfterOpen)
             calls.write = &failingWrite;
         const PreferenceFile preferences(drive.driveRoot(), DurableWriter(calls));
+#endif
         QVERIFY(!StartLikeMain(preferences));
         if (breakage == Breakage::FolderAtFilePath) {
             QVERIFY(QFile::remove(drive.filePath()));
@@ -255,6 +307,7 @@ private slots:
         QCOMPARE(WindowState(), QStringLiteral("Form1"));
     }
 
+#ifndef Q_OS_WIN
     // A real full disk: a 64 KiB tmpfs, filled up before the answer.
     void answerOnAFullDisk() {
         if (geteuid() != 0)
@@ -308,6 +361,7 @@ private slots:
         QCOMPARE(paneUrl(), kLatest);
         DestroyAllWindows();
     }
+#endif
 };
 
 QTEST_MAIN(ConsentDialogTest)
