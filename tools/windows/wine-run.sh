@@ -20,8 +20,10 @@ shift
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 runtime=$("$here/mingw-runtime-dirs.sh")
-export WINEPATH="${ZORIMEX_QT_WINDOWS:?}/bin;$runtime${WINEPATH:+;$WINEPATH}"
-[ -n "${QT_QPA_FONTDIR:-}" ] || export QT_QPA_FONTDIR="${ZORIMEX_WINDOWS_FONTS:?}"
+export WINEPATH="${ZORIMEX_QT_WINDOWS:+$ZORIMEX_QT_WINDOWS/bin;}$runtime${WINEPATH:+;$WINEPATH}"
+if [ -z "${QT_QPA_FONTDIR:-}" ] && [ -n "${ZORIMEX_WINDOWS_FONTS:-}" ]; then
+  export QT_QPA_FONTDIR="$ZORIMEX_WINDOWS_FONTS"
+fi
 while IFS='=' read -r name _; do
   [[ $name == QT_* ]] && export "WINE$name=${!name}"
 done < <(env)
