@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QSignalSpy>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <cerrno>
 #include <unistd.h>
 #endif
@@ -45,7 +47,12 @@ void pressInDialog(Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+bool failingWrite(void*, const void*, unsigned long, unsigned long*) {
+    SetLastError(ERROR_IO_DEVICE);
+    return false;
+}
+#else
 ssize_t failingWrite(int, const void*, size_t) {
     errno = EIO;
     return -1;
@@ -251,12 +258,10 @@ private slots:
             << Breakage::FolderAtFilePath << "いいえ" << 75 << QByteArray("<unreadable>");
         QTest::newRow("はい, folder removed meanwhile: 76")
             << Breakage::FolderRemoved << "はい" << 76 << QByteArray("<unreadable>");
-#ifndef Q_OS_WIN
         QTest::newRow("はい, the write fails after the open: 57, U stays whole")
             << Breakage::WriteFailsAfterOpen << "はい" << 57 << QByteArray("U\r\n");
         QTest::newRow("いいえ, the write fails after the open: 57, U stays whole")
             << Breakage::WriteFailsAfterOpen << "いいえ" << 57 << QByteArray("U\r\n");
-#endif
     }
     void failedAnswerIsReportedAndTheDialogStays() {
         QFETCH(Breakage, breakage);
@@ -266,13 +271,13 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
 #ifdef Q_OS_WIN
-        const PreferenceFile preferences(drive.driveRoot());
+        WindowsFileCalls calls = WindowsFileCalls::system();
 #else
         PosixFileCalls calls = PosixFileCalls::system();
+#endif
         if (breakage == Breakage::WriteFailsAfterOpen)
             calls.write = &failingWrite;
         const PreferenceFile preferences(drive.driveRoot(), DurableWriter(calls));
-#endif
         QVERIFY(!StartLikeMain(preferences));
         if (breakage == Breakage::FolderAtFilePath) {
             QVERIFY(QFile::remove(drive.filePath()));

@@ -12,7 +12,9 @@
 
 #include <memory>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -79,8 +81,82 @@ int failingRename(const char*, const char*) {
     return -1;
 }
 
-enum class FailingCall { Write, ShortWrite, Fsync, Close, Rename };
+#else
+unsigned long g_failureCode = 0;
+bool failingWrite(void*, const void*, unsigned long, unsigned long*) {
+    SetLastError(g_failureCode);
+    return false;
+}
+bool writeOneByteThenFail(void* file, const void* buffer, unsigned long count,
+                          unsigned long* written) {
+    static bool wroteOne = false;
+    wroteOne = !wroteOne;
+    if (wroteOne)
+        return zorimex::WindowsFileCalls::system().write(file, buffer, count > 0 ? 1 : 0, written);
+    SetLastError(g_failureCode);
+    return false;
+}
+bool failingFlush(void*) {
+    SetLastError(g_failureCode);
+    return false;
+}
+bool failingClose(void* file) {
+    zorimex::WindowsFileCalls::system().close(file);
+    SetLastError(g_failureCode);
+    return false;
+}
+bool failingReplace(const wchar_t*, const wchar_t*) {
+    SetLastError(g_failureCode);
+    return false;
+}
 #endif
+
+// Sync stands for fsync on POSIX and FlushFileBuffers on Windows, Rename for the replacement.
+enum class FailingCall { Write, ShortWrite, Sync, Close, Rename };
+
+/// The real calls with one of them failing with g_failureCode.
+zorimex::DurableWriter writerFailingAt(FailingCall call) {
+#ifdef Q_OS_WIN
+    zorimex::WindowsFileCalls calls = zorimex::WindowsFileCalls::system();
+    switch (call) {
+    case FailingCall::Write:
+        calls.write = failingWrite;
+        break;
+    case FailingCall::ShortWrite:
+        calls.write = writeOneByteThenFail;
+        break;
+    case FailingCall::Sync:
+        calls.flush = failingFlush;
+        break;
+    case FailingCall::Close:
+        calls.close = failingClose;
+        break;
+    case FailingCall::Rename:
+        calls.replace = failingReplace;
+        break;
+    }
+#else
+    zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
+    switch (call) {
+    case FailingCall::Write:
+        calls.write = failingWrite;
+        break;
+    case FailingCall::ShortWrite:
+        calls.write = writeOneByteThenFail;
+        break;
+    case FailingCall::Sync:
+        calls.fsync = failingFsync;
+        break;
+    case FailingCall::Close:
+        calls.close = failingClose;
+        break;
+    case FailingCall::Rename:
+        calls.rename = failingRename;
+        break;
+    }
+#endif
+    return zorimex::DurableWriter(calls);
+}
 
 /// Whether file permissions stop this process (they do not stop the superuser on POSIX).
 bool permissionsApply() {
@@ -93,9 +169,7 @@ bool permissionsApply() {
 
 } // namespace
 
-#ifndef Q_OS_WIN
 Q_DECLARE_METATYPE(FailingCall)
-#endif
 
 class PreferenceFileTest : public QObject {
     Q_OBJECT
@@ -318,7 +392,6 @@ private slots:
         QCOMPARE(strayEntries(folder()), QStringList());
     }
 
-#ifndef Q_OS_WIN // the POSIX writer's temporaries, file modes and symbolic links
     void writeClearsTemporariesLeftByAKilledWriterOnly() {
         QVERIFY(QDir().mkpath(folder()));
         const QString stale = folder() + QStringLiteral("/.or.txt.0badcafe.tmp");
@@ -339,8 +412,6 @@ private slots:
         QVERIFY(QFile::exists(unrelated));
     }
 
-#endif
-
     void writeWorksBelowAJapaneseFolderName() {
         const QString root = drive().filePath(QStringLiteral("ドライブ 甲"));
         QVERIFY(QDir().mkpath(root));
@@ -350,7 +421,7 @@ private slots:
         QCOMPARE(file.read().value, QStringLiteral("N"));
     }
 
-#ifndef Q_OS_WIN
+#ifndef Q_OS_WIN // POSIX file modes and symbolic links
     void writeKeepsTheFileMode() {
         QVERIFY(QDir().mkpath(folder()));
         writeBytes(file(), "U\r\n");
@@ -405,11 +476,27 @@ private slots:
         QCOMPARE(contentOf(file()), QByteArray("U\r\n"));
     }
 
-#ifndef Q_OS_WIN // POSIX system calls and a tmpfs mount
     void writeFailingAfterTheOpenKeepsTheOldContent_data() {
         QTest::addColumn<FailingCall>("call");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("number");
+#ifdef Q_OS_WIN
+        QTest::newRow("disk full on write")
+            << FailingCall::Write << int(ERROR_DISK_FULL) << error_number::DiskFull;
+        QTest::newRow("quota on write") << FailingCall::Write << 1295 << error_number::DiskFull;
+        QTest::newRow("device error on write")
+            << FailingCall::Write << int(ERROR_CRC) << error_number::DeviceIo;
+        QTest::newRow("disk full after one byte")
+            << FailingCall::ShortWrite << int(ERROR_HANDLE_DISK_FULL) << error_number::DiskFull;
+        QTest::newRow("device error on flush")
+            << FailingCall::Sync << int(ERROR_IO_DEVICE) << error_number::DeviceIo;
+        QTest::newRow("disk full on close")
+            << FailingCall::Close << int(ERROR_DISK_FULL) << error_number::DiskFull;
+        QTest::newRow("file in use on replace")
+            << FailingCall::Rename << int(ERROR_SHARING_VIOLATION) << error_number::PathFileAccess;
+        QTest::newRow("write-protected on replace")
+            << FailingCall::Rename << int(ERROR_WRITE_PROTECT) << error_number::PathFileAccess;
+#else
         QTest::newRow("disk full on write")
             << FailingCall::Write << ENOSPC << error_number::DiskFull;
         QTest::newRow("quota on write") << FailingCall::Write << EDQUOT << error_number::DiskFull;
@@ -418,11 +505,12 @@ private slots:
         QTest::newRow("disk full after one byte")
             << FailingCall::ShortWrite << ENOSPC << error_number::DiskFull;
         QTest::newRow("device error on sync")
-            << FailingCall::Fsync << EIO << error_number::DeviceIo;
+            << FailingCall::Sync << EIO << error_number::DeviceIo;
         QTest::newRow("disk full on close")
             << FailingCall::Close << ENOSPC << error_number::DiskFull;
         QTest::newRow("read-only file system on rename")
             << FailingCall::Rename << EROFS << error_number::PathFileAccess;
+#endif
     }
     void writeFailingAfterTheOpenKeepsTheOldContent() {
         QFETCH(FailingCall, call);
@@ -432,26 +520,8 @@ private slots:
         const QByteArray before("U\r\nsecond line\r\n");
         writeBytes(file(), before);
 
-        zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
-        switch (call) {
-        case FailingCall::Write:
-            calls.write = failingWrite;
-            break;
-        case FailingCall::ShortWrite:
-            calls.write = writeOneByteThenFail;
-            break;
-        case FailingCall::Fsync:
-            calls.fsync = failingFsync;
-            break;
-        case FailingCall::Close:
-            calls.close = failingClose;
-            break;
-        case FailingCall::Rename:
-            calls.rename = failingRename;
-            break;
-        }
-        g_failureCode = code;
-        const PreferenceFile failing{DriveRoot(drive().path()), DurableWriter(calls)};
+        g_failureCode = static_cast<decltype(g_failureCode)>(code);
+        const PreferenceFile failing{DriveRoot(drive().path()), writerFailingAt(call)};
 
         const auto error = failing.write('Y');
         QVERIFY(error);
@@ -462,6 +532,7 @@ private slots:
         QCOMPARE(strayEntries(folder()), QStringList());
     }
 
+#ifndef Q_OS_WIN // a tmpfs mount
     void writeOnAFullDiskKeepsTheOldContent() {
         const QString mountPoint = drive().filePath(QStringLiteral("small"));
         QVERIFY(QDir().mkpath(mountPoint));
