@@ -2,6 +2,8 @@
 ; adds a Start-menu entry and an uninstaller (listed under Apps & features). The uninstaller
 ; removes all of it and leaves the user's preference file, which lives in %LOCALAPPDATA%\Zorimex.
 ;
+; The folder is fixed (not asked for), so the uninstaller may remove it whole.
+;
 ; makensis -INPUTCHARSET UTF8 -DVERSION=6.0.0 -DSTAGE=<files> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
 Unicode true
 SetCompressor /SOLID lzma
@@ -16,7 +18,6 @@ UninstallIcon "${ICON}"
 InstallDir "$LOCALAPPDATA\Programs\Zorimex"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 
-Page directory
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles

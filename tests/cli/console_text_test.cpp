@@ -57,6 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
              {"ok\xE4\xB8"},
              u"ok\uFFFD\uFFFD",
              {2, 2}}),
-    [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
 } // namespace

@@ -47,7 +47,7 @@ done
 export WINEPREFIX="$build/wine"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  wineboot --init >/dev/null 2>&1
+  wineboot --init </dev/null >/dev/null 2>&1
   wineserver --wait
 fi
 
@@ -71,8 +71,10 @@ cmake --build "$build/zorimex" --parallel "$jobs"
 echo "built ($(($(date +%s) - start)) s)"
 
 if [ "${ZORIMEX_WINDOWS_TESTS:-1}" != 0 ]; then
-  # One Wine server for all the tests rather than one started and stopped per test.
-  wineserver --persistent=600
+  # One Wine server for all the tests rather than one started and stopped per test; it must not
+  # hold this script's output open, and goes when the script ends, whatever way.
+  trap 'wineserver --kill >/dev/null 2>&1 || true' EXIT
+  wineserver --persistent=600 </dev/null >/dev/null 2>&1
   ctest --test-dir "$build/zorimex" --output-on-failure --timeout 300 -j "$jobs"
   echo "tests passed under Wine ($(($(date +%s) - start)) s)"
 fi
