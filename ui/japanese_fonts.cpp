@@ -76,9 +76,8 @@ std::span<const FontStandIn> FontStandIns() {
         };
         std::vector<std::string> chosen;
         for (const FaceChoices& face : Choices())
-            chosen.push_back(
-                ChooseJapaneseFamily(ToStrings(face.preferred), installed, hasJapanese)
-                    .toStdString());
+            chosen.push_back(ChooseJapaneseFamily(ToStrings(face.preferred), installed, hasJapanese)
+                                 .toStdString());
         return chosen;
     }();
     static const std::vector<FontStandIn> standIns = [] {

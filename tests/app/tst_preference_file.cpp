@@ -504,8 +504,7 @@ private slots:
             << FailingCall::Write << EIO << error_number::DeviceIo;
         QTest::newRow("disk full after one byte")
             << FailingCall::ShortWrite << ENOSPC << error_number::DiskFull;
-        QTest::newRow("device error on sync")
-            << FailingCall::Sync << EIO << error_number::DeviceIo;
+        QTest::newRow("device error on sync") << FailingCall::Sync << EIO << error_number::DeviceIo;
         QTest::newRow("disk full on close")
             << FailingCall::Close << ENOSPC << error_number::DiskFull;
         QTest::newRow("read-only file system on rename")

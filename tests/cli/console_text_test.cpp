@@ -40,17 +40,31 @@ TEST_P(WideTextBufferTest, HandsOnWholeCharacters) {
 INSTANTIATE_TEST_SUITE_P(
     Pieces, WideTextBufferTest,
     testing::Values(
-        Case{"AsciiAndKanji", {"13\xE4\xB8\x87" "5\xE5\x8D\x83" "802\n"}, u"13万5千802\n", {9}},
+        Case{"AsciiAndKanji",
+             {"13\xE4\xB8\x87"
+              "5\xE5\x8D\x83"
+              "802\n"},
+             u"13万5千802\n",
+             {9}},
         Case{"KanjiSplitAcrossWrites",
-             {"13\xE4", "\xB8", "\x87" "5\n"},
+             {"13\xE4", "\xB8",
+              "\x87"
+              "5\n"},
              u"13万5\n",
              {2, 3}},
         Case{"YenSignAtTheVeryEnd", {"135801.6\xE5\x86", "\x86\n"}, u"135801.6円\n", {8, 2}},
-        Case{"FourByteCharacterBecomesASurrogatePair", {"\xF0\x9F\x98", "\x80"}, u"\U0001F600", {2}},
-        Case{"IllFormedBytesAreReplaced", {"a\xFF" "b\xC0\xAF" "c"}, u"a\uFFFDb\uFFFD\uFFFDc", {6}},
+        Case{
+            "FourByteCharacterBecomesASurrogatePair", {"\xF0\x9F\x98", "\x80"}, u"\U0001F600", {2}},
+        Case{"IllFormedBytesAreReplaced",
+             {"a\xFF"
+              "b\xC0\xAF"
+              "c"},
+             u"a\uFFFDb\uFFFD\uFFFDc",
+             {6}},
         Case{"SurrogateEncodedInUtf8IsReplaced", {"\xED\xA0\x80"}, u"\uFFFD\uFFFD\uFFFD", {3}},
         Case{"TruncatedCharacterBeforeOtherTextIsReplaced",
-             {"\xE4\xB8" "x"},
+             {"\xE4\xB8"
+              "x"},
              u"\uFFFD\uFFFDx",
              {3}},
         Case{"IncompleteCharacterAtTheEndIsReplacedWhenTheStreamEnds",

@@ -45,8 +45,8 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = errorWrite;
-    std::wstring commandLine = quoted(writer) + L" " + quoted(driveRoot) + L" " +
-                               static_cast<wchar_t>(answer);
+    std::wstring commandLine =
+        quoted(writer) + L" " + quoted(driveRoot) + L" " + static_cast<wchar_t>(answer);
     PROCESS_INFORMATION child{};
 
     const auto start = std::chrono::steady_clock::now();

@@ -66,18 +66,26 @@ void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs_data() {
     QTest::addColumn<QString>("preferred");
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("the stored face itself") << "MS Gothic,IPAGothic" << "Arial-,MS Gothic,IPAGothic"
+    QTest::newRow("the stored face itself") << "MS Gothic,IPAGothic"
+                                            << "Arial-,MS Gothic,IPAGothic"
                                             << "MS Gothic";
-    QTest::newRow("the next of its kind when it is missing")
-        << "MS PGothic,Meiryo,Yu Gothic" << "Arial-,Yu Gothic,Meiryo" << "Meiryo";
-    QTest::newRow("names match whatever their case")
-        << "MS PGothic,Meiryo" << "Arial-,MEIRYO" << "Meiryo";
+    QTest::newRow("the next of its kind when it is missing") << "MS PGothic,Meiryo,Yu Gothic"
+                                                             << "Arial-,Yu Gothic,Meiryo"
+                                                             << "Meiryo";
+    QTest::newRow("names match whatever their case") << "MS PGothic,Meiryo"
+                                                     << "Arial-,MEIRYO"
+                                                     << "Meiryo";
     QTest::newRow("pop face missing: not a face without Japanese")
-        << "HGSoeiKakupoptai,RocknRoll One" << "Comic Sans MS-,Segoe UI-,Yu Mincho" << "Yu Mincho";
+        << "HGSoeiKakupoptai,RocknRoll One"
+        << "Comic Sans MS-,Segoe UI-,Yu Mincho"
+        << "Yu Mincho";
     QTest::newRow("a preferred name installed without Japanese glyphs is passed over")
-        << "MS Gothic,Meiryo" << "MS Gothic-,Meiryo" << "Meiryo";
-    QTest::newRow("nothing Japanese installed: the first preferred")
-        << "MS Gothic,IPAGothic" << "Arial-,Tahoma-" << "MS Gothic";
+        << "MS Gothic,Meiryo"
+        << "MS Gothic-,Meiryo"
+        << "Meiryo";
+    QTest::newRow("nothing Japanese installed: the first preferred") << "MS Gothic,IPAGothic"
+                                                                     << "Arial-,Tahoma-"
+                                                                     << "MS Gothic";
 }
 
 void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs() {
@@ -94,9 +102,9 @@ void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs() {
     const auto hasJapanese = [&](const QString& family) {
         return japanese.contains(family, Qt::CaseInsensitive);
     };
-    QCOMPARE(ChooseJapaneseFamily(preferred.split(QLatin1Char(',')), families, hasJapanese)
-                 .toLower(),
-             chosen.toLower());
+    QCOMPARE(
+        ChooseJapaneseFamily(preferred.split(QLatin1Char(',')), families, hasJapanese).toLower(),
+        chosen.toLower());
 }
 
 void AppearanceTest::systemColours_data() {

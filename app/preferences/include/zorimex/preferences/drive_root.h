@@ -15,8 +15,9 @@ public:
     explicit DriveRoot(const QString& folder);
 
     /// The program's drive root: "<generic data location>/Zorimex" (on Linux
-    /// ~/.local/share/Zorimex, on Windows %LOCALAPPDATA%\Zorimex), which does not depend on the organisation or application name set on QCoreApplication, so it may be
-    /// called before the application object exists. Invalid when the platform has no such folder.
+    /// ~/.local/share/Zorimex, on Windows %LOCALAPPDATA%\Zorimex), which does not depend on the
+    /// organisation or application name set on QCoreApplication, so it may be called before the
+    /// application object exists. Invalid when the platform has no such folder.
     static DriveRoot current();
 
     /// The root of the drive or share a Windows-style absolute path lies on: "C:/dir" -> "C:/",
