@@ -25,7 +25,7 @@ UninstPage instfiles
 Section "Zorimex"
   SetShellVarContext current
   SetOutPath "$INSTDIR"
-  File /r "${STAGE}\*.*"
+  File /r "${STAGE}/*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Zorimex.lnk" "$INSTDIR\zorimex.exe"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Zorimex"
