@@ -5,7 +5,8 @@
 ; The folder is fixed (not asked for), so the uninstaller may remove it whole.
 ;
 ; makensis -INPUTCHARSET UTF8 -DVERSION=6.0.0 -DSTAGE=<files> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
-Unicode true
+; A 64-bit installer for the 64-bit program (and Wine needs no 32-bit half for it).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
@@ -43,5 +44,7 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\Zorimex.lnk"
   RMDir /r "$INSTDIR"
+  ; The user's programs folder, if the installer made it and nothing else is in it.
+  RMDir "$LOCALAPPDATA\Programs"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
