@@ -38,6 +38,15 @@ for file in zorimex.exe platforms/qwindows.dll imageformats/qjpeg.dll imageforma
   [ -f "$work/$name/$file" ] || fail "the zip lacks $file"
 done
 
+# The version record Windows shows in the file's properties (its strings are UTF-16 in the file).
+python3 - "$work/$name/zorimex.exe" <<'PYTHON' || fail "zorimex.exe lacks its version record"
+import sys
+data = open(sys.argv[1], "rb").read()
+for text in ("041104B0", "Zorimex Ver2.3のバージョンアップです。", "Zorimex5.exe", "6.00"):
+    if text.encode("utf-16-le") not in data:
+        sys.exit(f"no {text!r}")
+PYTHON
+
 echo "-- the installer"
 find "$WINEPREFIX/drive_c" -path '*/Temp' -prune -o -print | sort >"$work/before.txt"
 wine "$build/$name-setup.exe" /S
