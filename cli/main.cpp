@@ -2,6 +2,9 @@
 
 #include "convert_command.h"
 #include "script_driver.h"
+#ifdef _WIN32
+#include "windows_console.h"
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -52,7 +55,17 @@ int Run(std::string_view command, std::span<const std::string_view> rest) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+#ifdef _WIN32
+    // argv is in the ANSI code page there; the commands read UTF-8.
+    const std::vector<std::string> utf8Args = zorimex::cli::Utf8Arguments();
+    const std::vector<std::string_view> args(utf8Args.begin() + (utf8Args.empty() ? 0 : 1),
+                                             utf8Args.end());
+    zorimex::cli::UseWideConsoleWrites();
+    (void)argc;
+    (void)argv;
+#else
     const std::vector<std::string_view> args(argv + 1, argv + argc);
+#endif
     if (args.empty()) {
         std::cerr << kUsage;
         return zorimex::cli::kExitUsage;

@@ -22,6 +22,8 @@ private slots:
 
     void storedFacesDrawJapanese_data();
     void storedFacesDrawJapanese();
+    void fallbackFamilyAlwaysHasJapaneseGlyphs_data();
+    void fallbackFamilyAlwaysHasJapaneseGlyphs();
     void systemColours_data();
     void systemColours();
     void pictureButtonCaptionsAreNeverClipped_data();
@@ -57,6 +59,52 @@ void AppearanceTest::storedFacesDrawJapanese() {
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("1")),
                  metrics.horizontalAdvance(QStringLiteral("0")));
     }
+}
+
+// Installed families as "Name" (Japanese glyphs) or "Name-" (none), comma-separated.
+void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs_data() {
+    QTest::addColumn<QString>("preferred");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("the stored face itself") << "MS Gothic,IPAGothic"
+                                            << "Arial-,MS Gothic,IPAGothic"
+                                            << "MS Gothic";
+    QTest::newRow("the next of its kind when it is missing") << "MS PGothic,Meiryo,Yu Gothic"
+                                                             << "Arial-,Yu Gothic,Meiryo"
+                                                             << "Meiryo";
+    QTest::newRow("names match whatever their case") << "MS PGothic,Meiryo"
+                                                     << "Arial-,MEIRYO"
+                                                     << "Meiryo";
+    QTest::newRow("pop face missing: not a face without Japanese")
+        << "HGSoeiKakupoptai,RocknRoll One"
+        << "Comic Sans MS-,Segoe UI-,Yu Mincho"
+        << "Yu Mincho";
+    QTest::newRow("a preferred name installed without Japanese glyphs is passed over")
+        << "MS Gothic,Meiryo"
+        << "MS Gothic-,Meiryo"
+        << "Meiryo";
+    QTest::newRow("nothing Japanese installed: the first preferred") << "MS Gothic,IPAGothic"
+                                                                     << "Arial-,Tahoma-"
+                                                                     << "MS Gothic";
+}
+
+void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs() {
+    QFETCH(QString, preferred);
+    QFETCH(QString, installed);
+    QFETCH(QString, chosen);
+    QStringList families;
+    QStringList japanese;
+    for (const QString& entry : installed.split(QLatin1Char(','))) {
+        families << (entry.endsWith(QLatin1Char('-')) ? entry.chopped(1) : entry);
+        if (!entry.endsWith(QLatin1Char('-')))
+            japanese << entry;
+    }
+    const auto hasJapanese = [&](const QString& family) {
+        return japanese.contains(family, Qt::CaseInsensitive);
+    };
+    QCOMPARE(
+        ChooseJapaneseFamily(preferred.split(QLatin1Char(',')), families, hasJapanese).toLower(),
+        chosen.toLower());
 }
 
 void AppearanceTest::systemColours_data() {
