@@ -25,8 +25,21 @@ void ClickableImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (releaseEndsDoubleClick_) {
+        releaseEndsDoubleClick_ = false;
+        return;
+    }
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void ClickableImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    // One click is one action: the double click's first click has already acted.
+    const bool left = event->button() == Qt::LeftButton;
+    releaseEndsDoubleClick_ = left;
+    event->setAccepted(left);
 }
 
 } // namespace zorimex::ui
