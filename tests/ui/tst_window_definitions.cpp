@@ -11,12 +11,14 @@
 #include "window_test_support.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <cstdlib>
@@ -75,6 +77,8 @@ private slots:
     void surfaceControlsStayBehindWindowedOnes();
     void tabOrderFromInitialFocus_data();
     void tabOrderFromInitialFocus();
+    void screenReaderNamesEveryControl_data();
+    void screenReaderNamesEveryControl();
     void mainWindowMenus();
     void enlargingMovesNothing();
     void focusableControlsHaveAccessibleNames_data();
@@ -660,6 +664,51 @@ void WindowDefinitionsTest::tabOrderFromInitialFocus() {
         for (auto* option : window->findChildren<QRadioButton*>())
             QVERIFY(!option->isChecked());
     }
+}
+
+void WindowDefinitionsTest::screenReaderNamesEveryControl_data() {
+    QTest::addColumn<int>("form");
+    for (int form = 1; form <= 7; ++form)
+        QTest::addRow("Form%d", form) << form;
+}
+
+// Walks the window as a screen reader does and lists what it reads: every control a user can act
+// on (or reach with Tab) has a Japanese name, and nothing merely decorative is there.
+void WindowDefinitionsTest::screenReaderNamesEveryControl() {
+    QFETCH(int, form);
+    QWidget* window = ShowForm(form);
+    static const QRegularExpression controlName(
+        QStringLiteral("^(Text|Command|Option|Label|Picture|Image|Line|cmd)\\w*$"));
+    const auto japanese = [](const QString& name) {
+        return name == QLatin1String("OK") ||
+               std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() >= 0x3000; });
+    };
+    QStringList read;
+    QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window)};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface* node = pending.takeFirst();
+        QVERIFY(node && node->isValid());
+        for (int i = 0; i < node->childCount(); ++i)
+            pending << node->child(i);
+        const QString name = node->text(QAccessible::Name);
+        QVERIFY2(!qobject_cast<LineShape*>(node->object()), "a decorative line is presented");
+        const auto role = node->role();
+        const bool actionable =
+            node->state().focusable ||
+            (node->actionInterface() && !node->actionInterface()->actionNames().isEmpty()) ||
+            role == QAccessible::Button || role == QAccessible::RadioButton ||
+            role == QAccessible::EditableText || role == QAccessible::MenuItem ||
+            role == QAccessible::Link;
+        if (!actionable || role == QAccessible::Window || role == QAccessible::MenuBar ||
+            (role == QAccessible::Client && !node->state().focusable))
+            continue;
+        read << QStringLiteral("%1 %2").arg(int(role)).arg(name);
+        QVERIFY2(
+            japanese(name) && !controlName.match(name).hasMatch(),
+            qPrintable(QStringLiteral("%1 reads \"%2\"")
+                           .arg(node->object() ? node->object()->objectName() : QString(), name)));
+    }
+    qInfo().noquote() << "read:" << read.join(QStringLiteral(" | "));
 }
 
 void WindowDefinitionsTest::mainWindowMenus() {
