@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", zorimex::app::NoDisplayMessage());
         return kNoDisplay;
     }
+    zorimex::app::PreferX11OnWayland(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Zorimex"));
     QCoreApplication::setApplicationVersion(QStringLiteral("6.0"));
 
