@@ -68,6 +68,11 @@ void PictureSurface::setPicture(const QString& path) {
 
 void PictureSurface::setBackColor(const QString& colour) {
     backColor_ = colour;
+    // The palette says what the surface paints, so whoever asks for the window's background
+    // (a style, a screen magnifier, a test) gets the one colour the design names.
+    QPalette palette = this->palette();
+    palette.setColor(backgroundRole(), resolvedBackColor());
+    setPalette(palette);
     update();
 }
 

@@ -118,6 +118,8 @@ void WindowDefinitionsTest::windowFrame() {
     QCOMPARE(surface->resolvedBackColor(), background.isEmpty()
                                                ? window->palette().color(QPalette::Button)
                                                : DesignColour(background, window->palette()));
+    // One colour whoever asks: the background the surface reports is the one it paints.
+    QCOMPARE(surface->palette().color(surface->backgroundRole()), surface->resolvedBackColor());
 }
 
 void WindowDefinitionsTest::fixedScreenPosition_data() {
