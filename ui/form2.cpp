@@ -73,7 +73,10 @@ void Form2::addKeyboardAccess() {
     // The captions stay as designed, so the menus get their keys without marks in the text: F10
     // opens the menu bar as on every desktop, Alt with the initial of a menu's English name
     // opens that menu, and 終了 has the desktop's own quit key.
-    ui_->finish->setShortcut(QKeySequence::Quit);
+    // Desktops without a quit key of their own (Windows closes with Alt+F4) get the common one.
+    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    ui_->finish->setShortcuts(
+        quitKeys.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quitKeys);
     QMenuBar* bar = menuBar();
     const auto openOnKey = [this, bar](const QKeySequence& key, QAction* menu) {
         connect(new QShortcut(key, this), &QShortcut::activated, bar, [bar, menu] {
