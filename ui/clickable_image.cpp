@@ -1,5 +1,7 @@
 #include "clickable_image.h"
 
+#include "picture_file.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,7 +13,7 @@ ClickableImage::ClickableImage(QWidget* parent) : QWidget(parent) {
 
 void ClickableImage::setPicture(const QString& path) {
     picturePath_ = path;
-    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    pixmap_ = LoadPicture(path, devicePixelRatioF());
     update();
 }
 

@@ -1,6 +1,7 @@
 #include "picture_surface.h"
 
 #include "line_shape.h"
+#include "picture_file.h"
 #include "system_colours.h"
 
 #include <QAccessible>
@@ -62,7 +63,7 @@ PictureSurface::PictureSurface(QWidget* parent) : QFrame(parent) {
 
 void PictureSurface::setPicture(const QString& path) {
     picturePath_ = path;
-    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    pixmap_ = LoadPicture(path, devicePixelRatioF());
     update();
 }
 

@@ -546,7 +546,11 @@ void WindowDefinitionsTest::pictures() {
         pixmap = image->pixmap();
     else
         QFAIL("not a control with a picture");
-    QCOMPARE(pixmap.size(), size);
+    QCOMPARE(pixmap.deviceIndependentSize().toSize(), size);
+    // As dense as the screen: the "@2x" picture on a high-density screen (ui.pictures_2x runs
+    // this at twice the scale), never on a 1x one.
+    if (!pixmap.isNull())
+        QCOMPARE(pixmap.devicePixelRatio(), widget->devicePixelRatioF());
 }
 
 void WindowDefinitionsTest::topmostControl_data() {
@@ -730,7 +734,9 @@ void WindowDefinitionsTest::mainWindowMenus() {
     QCOMPARE(items("files"), QStringList{"finish=終了"});
     QCOMPARE(items("add"), (QStringList{"pk=気を付けたいこと", "hotel=標準ホテル料金"}));
     for (QAction* action : window->findChildren<QAction*>()) {
-        QVERIFY(action->shortcut().isEmpty());
+        // Only 終了 has a key of its own, the desktop's quit key; the captions carry no marks.
+        QVERIFY(action->objectName() == QLatin1String("finish") || action->shortcut().isEmpty());
+        QVERIFY(!action->text().contains(u'&'));
         QVERIFY(!action->isCheckable());
         QVERIFY(action->isEnabled());
     }
