@@ -121,6 +121,7 @@ std::optional<int> StartProgram(const PreferenceFile& preferences,
     auto& windows = WindowRegistry::instance();
     if (installFailure)
         return FailStartup(windows, *installFailure);
+    startupWindowPainted = false; // a start of its own (tests start the program many times)
     ui::Form1* startupWindow = windows.form1();
     if (const auto failure = LoadStartupWindow(preferences, windows))
         return FailStartup(windows, *failure);
