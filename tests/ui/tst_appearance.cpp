@@ -9,6 +9,7 @@
 
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QRawFont>
 
 using namespace zorimex::ui;
@@ -32,6 +33,7 @@ private slots:
     void labelCaptionsFitTheirLabels();
     void fieldsShowTheirTextFromTheFirstCharacter_data();
     void fieldsShowTheirTextFromTheFirstCharacter();
+    void focusedMapButtonShowsItsFocus();
 };
 
 void AppearanceTest::storedFacesDrawJapanese_data() {
@@ -198,6 +200,20 @@ void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter() {
     edit->home(false);
     const QImage fromStart = edit->grab().toImage();
     QCOMPARE(asWritten == fromStart, fitsWhole);
+}
+
+// A map button's caption is clipped away; its focus still shows, so the arrow keys can be
+// followed across the map.
+void AppearanceTest::focusedMapButtonShowsItsFocus() {
+    QWidget* selection = ShowForm(4);
+    auto* canada = Control<QRadioButton>(selection, QStringLiteral("Option2"));
+    QVERIFY(canada);
+    QVERIFY(!canada->text().isEmpty()); // its own name, not shown
+    const QImage unfocused = canada->grab().toImage();
+    selection->setAttribute(Qt::WA_KeyboardFocusChange); // as after a key moved the focus
+    canada->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(canada->hasFocus());
+    QVERIFY(canada->grab().toImage() != unfocused);
 }
 
 QTEST_MAIN(AppearanceTest)
