@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", zorimex::app::NoDisplayMessage(argv[0]).c_str());
         return kNoDisplay;
     }
+    zorimex::app::PreferX11OnWayland(argc, argv);
 
     const zorimex::PreferenceFile preferences(zorimex::DriveRoot::current());
     // No installer puts the file there on this platform, so the first start does it; a failure

@@ -1,6 +1,8 @@
 #include "application_setup.h"
 
+#include "clickable_label.h"
 #include "japanese_fonts.h"
+#include "picture_surface.h"
 #include "zorimex/forms_resources.h"
 
 #include <QApplication>
@@ -15,6 +17,8 @@ void PrepareApplication() {
     if (auto* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
     InstallJapaneseFonts();
+    ClickableLabel::installAccessibility();
+    PictureSurface::installAccessibility();
 }
 
 } // namespace zorimex::ui

@@ -110,6 +110,8 @@ private slots:
         ReportWatcher watcher;
         QVERIFY(!StartLikeMain(drive.preferences()));
         QVERIFY(QTest::qWaitForWindowExposed(WindowRegistry::instance().loaded(1)));
+        // The user answers once the start-up window is on the screen, painted.
+        QTest::qWait(100);
         if (afterOk) {
             click(1, "Command1");
             QCOMPARE(WindowState(), QStringLiteral("Form2 Form7"));
@@ -126,7 +128,8 @@ private slots:
         QCOMPARE(WindowState(), windowsAfterAnswer);
         QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
         QVERIFY(watcher.reports().isEmpty());
-        // The page starts loading once the program is on screen, or at once in a visible window.
+        // The page starts loading once the program is on screen, or at once in a visible window,
+        // whether the main window is shown yet or still hidden.
         if (paneTold)
             QTRY_VERIFY(LoadedPane()->content() != nullptr);
         if (!afterOk) {

@@ -8,6 +8,8 @@
 #include "window_test_support.h"
 
 #include <QFontInfo>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRawFont>
 
 using namespace zorimex::ui;
@@ -31,6 +33,9 @@ private slots:
     void longButtonCaptionBreaksIntoBalancedLines();
     void labelCaptionsFitTheirLabels_data();
     void labelCaptionsFitTheirLabels();
+    void fieldsShowTheirTextFromTheFirstCharacter_data();
+    void fieldsShowTheirTextFromTheFirstCharacter();
+    void focusedMapButtonShowsItsFocus();
 };
 
 void AppearanceTest::storedFacesDrawJapanese_data() {
@@ -200,6 +205,63 @@ void AppearanceTest::labelCaptionsFitTheirLabels() {
                             : QString(label->text()).remove(QLatin1Char('\n')).left(shown.size()));
         QVERIFY2(fit.horizontalScale >= 0.75, qPrintable(name));
     }
+}
+
+void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fitsWhole"); // within the field's width by its definition
+    QTest::newRow("Text3 802") << "Text3"
+                               << "802" << true;
+    QTest::newRow("Text3 999") << "Text3"
+                               << "999" << true;
+    QTest::newRow("Text3 108") << "Text3"
+                               << "108" << true;
+    QTest::newRow("Text7 5") << "Text7"
+                             << "5" << true;
+    QTest::newRow("Text7 8") << "Text7"
+                             << "8" << true;
+    QTest::newRow("Text8 13") << "Text8"
+                              << "13" << true;
+    QTest::newRow("Text2 longest of the scripts") << "Text2"
+                                                  << "801795911037.534" << true;
+    QTest::newRow("Text4 longest result that fits") << "Text4"
+                                                    << "57907482463863.1" << true;
+    // Wider than the field by its definition as well: the end shows, as it always did.
+    QTest::newRow("Text4 longest of the scripts") << "Text4"
+                                                  << "538243404540.25315.75" << false;
+    QTest::newRow("Text6 longest name") << "Text6"
+                                        << "ニュージーランドドル" << true;
+}
+
+// A text that fits the field by its definition is drawn whole, from its first character, even
+// with the cursor behind its last one (where writing it leaves the cursor): the field must not
+// scroll it. What is drawn then is what is drawn with the cursor at the start.
+void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, fitsWhole);
+    auto* edit = Control<QLineEdit>(ShowForm(2), field);
+    QVERIFY(edit);
+    edit->setText(text);
+    const QImage asWritten = edit->grab().toImage();
+    edit->home(false);
+    const QImage fromStart = edit->grab().toImage();
+    QCOMPARE(asWritten == fromStart, fitsWhole);
+}
+
+// A map button's caption is clipped away; its focus still shows, so the arrow keys can be
+// followed across the map.
+void AppearanceTest::focusedMapButtonShowsItsFocus() {
+    QWidget* selection = ShowForm(4);
+    auto* canada = Control<QRadioButton>(selection, QStringLiteral("Option2"));
+    QVERIFY(canada);
+    QVERIFY(!canada->text().isEmpty()); // its own name, not shown
+    const QImage unfocused = canada->grab().toImage();
+    selection->setAttribute(Qt::WA_KeyboardFocusChange); // as after a key moved the focus
+    canada->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(canada->hasFocus());
+    QVERIFY(canada->grab().toImage() != unfocused);
 }
 
 QTEST_MAIN(AppearanceTest)
