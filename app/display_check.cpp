@@ -1,22 +1,30 @@
 #include "display_check.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <cstring>
 
 namespace zorimex::app {
+namespace {
 
-bool DisplayAvailable(int argc, const char* const* argv) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return true;
-    // A chosen platform (offscreen, vnc, eglfs, ...) may need no display; Qt decides then.
+bool platformChosen(int argc, const char* const* argv) {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return true;
     return false;
+}
+
+} // namespace
+
+bool DisplayAvailable(int argc, const char* const* argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return true;
+    // A chosen platform (offscreen, vnc, eglfs, ...) may need no display; Qt decides then.
+    return platformChosen(argc, argv);
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
@@ -24,9 +32,22 @@ bool DisplayAvailable(int argc, const char* const* argv) {
 #endif
 }
 
-const char* NoDisplayMessage() {
+void PreferX11OnWayland(int argc, const char* const* argv) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY") ||
+        platformChosen(argc, argv))
+        return;
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+}
+
+std::string NoDisplayMessage(std::string_view program) {
     return "zorimex: no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-           "to run without a desktop, start it as: xvfb-run ./build/app/zorimex";
+           "to run without a desktop, start it as: xvfb-run " +
+           std::string(program.empty() ? "zorimex" : program);
 }
 
 } // namespace zorimex::app

@@ -3,6 +3,9 @@
 // display; on a machine without one (a server, a container, a CI job) one line that says so and
 // how to run the program anyway serves the user better.
 
+#include <string>
+#include <string_view>
+
 namespace zorimex::app {
 
 /// False only where windows need an X11 or Wayland display, none is named (DISPLAY and
@@ -10,7 +13,14 @@ namespace zorimex::app {
 /// -platform / --platform among the arguments). Call before the QApplication exists.
 bool DisplayAvailable(int argc, const char* const* argv);
 
-/// The one line printed on standard error when there is no display, without a line end.
-const char* NoDisplayMessage();
+/// Where both a Wayland and an X11 display are named and no platform was chosen, has Qt use
+/// X11 (through Xwayland on a Wayland desktop), with Wayland as the fallback: under Wayland a
+/// program can neither place its windows where their definitions put them nor bring a window
+/// to the front, and this program does both. Call before the QApplication exists.
+void PreferX11OnWayland(int argc, const char* const* argv);
+
+/// The one line printed on standard error when there is no display, without a line end. It
+/// tells how to run the program as the user started it (`program`, from argv[0]).
+std::string NoDisplayMessage(std::string_view program);
 
 } // namespace zorimex::app

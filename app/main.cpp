@@ -1,6 +1,7 @@
 // Zorimex: foreign money to yen, the way a Japanese reader says it.
 
 #include "application_setup.h"
+#include "command_line.h"
 #include "display_check.h"
 #include "startup.h"
 #include "window_registry.h"
@@ -19,13 +20,16 @@ constexpr int kNoDisplay = 2;
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Before the QApplication, which would abort with a long message of its own.
-    if (!zorimex::app::DisplayAvailable(argc, argv)) {
-        std::fprintf(stderr, "%s\n", zorimex::app::NoDisplayMessage());
-        return kNoDisplay;
-    }
     QCoreApplication::setApplicationName(QStringLiteral("Zorimex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORIMEX_VERSION));
+    if (const auto exitCode = zorimex::app::HandleCommandLine(argc, argv))
+        return *exitCode;
+    // Before the QApplication, which would abort with a long message of its own.
+    if (!zorimex::app::DisplayAvailable(argc, argv)) {
+        std::fprintf(stderr, "%s\n", zorimex::app::NoDisplayMessage(argv[0]).c_str());
+        return kNoDisplay;
+    }
+    zorimex::app::PreferX11OnWayland(argc, argv);
 
     const zorimex::PreferenceFile preferences(zorimex::DriveRoot::current());
     // No installer puts the file there on this platform, so the first start does it; a failure

@@ -52,6 +52,18 @@ private:
     bool fired_ = false;
 };
 
+// Set once the start-up window has painted: from then on a pane told to navigate starts loading
+// at once, whether its window is shown or still hidden.
+bool startupWindowPainted = false;
+
+// The one rule for both navigations (a "Y" at start-up and はい): the pane loads the page once
+// the start-up window is on the screen, without waiting for the main window to be shown.
+void NavigateToLatestPage(ui::WebPane* pane) {
+    pane->navigate(latestVersionPage());
+    if (startupWindowPainted)
+        QTimer::singleShot(0, pane, &ui::WebPane::startLoading);
+}
+
 // The main window's pane, if the main window is loaded; referring to it would load it.
 ui::WebPane* loadedPane(WindowRegistry& windows) {
     auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(ui::Form2::kNumber));
@@ -68,7 +80,7 @@ void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char ans
     auto& windows = WindowRegistry::instance();
     windows.unload(dialog);
     if (answer == 'Y')
-        windows.window<ui::Form2>()->browserPane()->navigate(latestVersionPage());
+        NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
 }
 
 void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& windows) {
@@ -92,7 +104,7 @@ std::optional<AppError> LoadStartupWindow(const PreferenceFile& preferences,
     if (firstLine.value == QLatin1String("U"))
         ShowConsentDialog(preferences, windows);
     else if (firstLine.value == QLatin1String("Y"))
-        windows.window<ui::Form2>()->browserPane()->navigate(latestVersionPage());
+        NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
     return std::nullopt;
 }
 
@@ -111,12 +123,15 @@ std::optional<int> StartProgram(const PreferenceFile& preferences,
     auto& windows = WindowRegistry::instance();
     if (installFailure)
         return FailStartup(windows, *installFailure);
+    startupWindowPainted = false; // a start of its own (tests start the program many times)
     ui::Form1* startupWindow = windows.window<ui::Form1>();
     if (const auto failure = LoadStartupWindow(preferences, windows))
         return FailStartup(windows, *failure);
-    // A pane told to navigate by the load step waits until the start-up window is on the screen
-    // (or until the main window is shown, should "OK" come first).
+    // A pane told to navigate by the load step, or by はい before the first paint, waits until the
+    // start-up window is on the screen (or until the main window is shown, should "OK" come
+    // first).
     new AfterFirstPaint(startupWindow, [&windows] {
+        startupWindowPainted = true;
         if (ui::WebPane* pane = loadedPane(windows))
             pane->startLoading();
     });

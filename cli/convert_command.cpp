@@ -7,10 +7,14 @@
 #include "zorimex/fields.h"
 #include "zorimex/number_text.h"
 
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace zorimex::cli {
 
@@ -23,6 +27,12 @@ struct RateChoice {
     std::string label; // what the output calls the currency
 };
 
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 std::optional<RateChoice> CurrencyFromArgument(std::string_view x) {
     int row = 0;
     const auto [end, error] = std::from_chars(x.data(), x.data() + x.size(), row);
@@ -32,81 +42,157 @@ std::optional<RateChoice> CurrencyFromArgument(std::string_view x) {
         return std::nullopt;
     }
     for (const Currency& c : Currencies())
-        if (x == c.caption || x == c.name)
+        if (x == c.caption || x == c.name || EqualIgnoringAsciiCase(x, c.isoCode))
             return RateChoice{ListRateText(c), std::string(c.name)};
     if (const auto choice = ChoiceForControl(x))
         return RateChoice{choice->rateText, std::string(choice->currency->name)};
     return std::nullopt;
 }
 
-int Usage(std::ostream& err, const std::string& what) {
-    err << "zorimex-cli convert: " << what << '\n';
+int Usage(std::ostream& err, std::string_view command, const std::string& what) {
+    err << "zorimex-cli " << command << ": " << what << '\n';
     return kExitUsage;
+}
+
+// An option is a word that starts with '-' and is not a number: "-5" stays an amount.
+bool LooksLikeOption(std::string_view arg) {
+    return arg.size() > 1 && arg.front() == '-' && !ReadNumber(arg);
+}
+
+struct ConvertRequest {
+    std::string amount;
+    RateChoice rate;
+    bool json = false;
+};
+
+// Reads the arguments, or says on `err` what is wrong with them.
+std::optional<ConvertRequest> ParseConvert(std::span<const std::string_view> args,
+                                           std::ostream& err) {
+    std::optional<std::string_view> amount;
+    std::optional<RateChoice> rate;
+    bool json = false;
+    bool optionsEnded = false;
+    const auto fail = [&](const std::string& what) {
+        Usage(err, "convert", what);
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg == "--json") {
+            json = true;
+        } else if (!optionsEnded && (arg == "--currency" || arg == "--rate")) {
+            if (rate)
+                return fail("give one of --currency and --rate, once");
+            if (i + 1 >= args.size())
+                return fail(std::string(arg) + " needs a value");
+            const std::string_view value = args[++i];
+            if (arg == "--currency") {
+                rate = CurrencyFromArgument(value);
+                if (!rate)
+                    return fail("unknown currency '" + std::string(value) +
+                                "' (see: zorimex-cli currencies)");
+            } else {
+                const auto r = ReadNumber(value);
+                if (!r)
+                    return fail("'" + std::string(value) + "' is not a rate");
+                rate = RateChoice{NumberText(*r), "1単位 " + NumberText(*r) + "円"};
+            }
+        } else if (!optionsEnded && LooksLikeOption(arg)) {
+            return fail("unknown option '" + std::string(arg) + "'");
+        } else if (!amount) {
+            amount = arg;
+        } else {
+            return fail("unexpected argument '" + std::string(arg) + "'");
+        }
+    }
+    if (!amount)
+        return fail("missing AMOUNT (usage: zorimex-cli convert [--json] AMOUNT [--currency X | "
+                    "--rate R])");
+    if (!ReadNumber(*amount))
+        return fail("'" + std::string(*amount) + "' is not an amount");
+    if (!rate) {
+        const Currency& c = *CurrencyByRow(kDefaultRow);
+        rate = RateChoice{ListRateText(c), std::string(c.name)};
+    }
+    return ConvertRequest{std::string(*amount), *rate, json};
+}
+
+// The results a step could not compute, by the names the text output gives them. Every result
+// but the dollar figure comes from the exact product in Text11: where that stayed empty, the
+// breakdown holds Convert's starting zeros, not a result.
+std::vector<std::string_view> MissingResults(const Fields& fields) {
+    using enum Field;
+    std::vector<std::string_view> missing;
+    if (fields[Text11].empty())
+        missing.insert(missing.end(), {"換算", "正確な金額", "日本円+消費税"});
+    if (fields[Text2].empty())
+        missing.push_back("$(ドル)+消費税");
+    return missing;
 }
 
 } // namespace
 
 int RunConvert(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    std::optional<std::string_view> amount;
-    std::optional<RateChoice> rate;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--currency" || arg == "--rate") {
-            if (rate)
-                return Usage(err, "give one of --currency and --rate, once");
-            if (i + 1 >= args.size())
-                return Usage(err, std::string(arg) + " needs a value");
-            const std::string_view value = args[++i];
-            if (arg == "--currency") {
-                rate = CurrencyFromArgument(value);
-                if (!rate)
-                    return Usage(err, "unknown currency '" + std::string(value) +
-                                          "' (see: zorimex-cli currencies)");
-            } else {
-                const auto r = ReadNumber(value);
-                if (!r)
-                    return Usage(err, "'" + std::string(value) + "' is not a rate");
-                rate = RateChoice{NumberText(*r), "1単位 " + NumberText(*r) + "円"};
-            }
-        } else if (!amount) {
-            amount = arg;
-        } else {
-            return Usage(err, "unexpected argument '" + std::string(arg) + "'");
-        }
-    }
-    if (!amount)
-        return Usage(
-            err, "missing AMOUNT (usage: zorimex-cli convert AMOUNT [--currency X | --rate R])");
-    if (!ReadNumber(*amount))
-        return Usage(err, "'" + std::string(*amount) + "' is not an amount");
-    if (!rate) {
-        const Currency& c = *CurrencyByRow(kDefaultRow);
-        rate = RateChoice{ListRateText(c), std::string(c.name)};
-    }
+    const auto request = ParseConvert(args, err);
+    if (!request)
+        return kExitUsage;
 
     Fields fields;
-    fields[Field::Text1] = std::string(*amount);
-    fields[Field::Text5] = rate->rateText;
-    fields[Field::Text6] = rate->label;
+    using enum Field;
+    fields[Text1] = request->amount;
+    fields[Text5] = request->rate.rateText;
+    fields[Text6] = request->rate.label;
     Convert(fields);
     DollarWithTax(fields);
     YenWithTax(fields);
 
-    using enum Field;
-    out << "通貨: " << fields[Text6] << "（1単位 = " << fields[Text5] << "円）\n"
-        << "金額: " << fields[Text1] << '\n'
-        << "換算: " << fields[Text8] << "万" << fields[Text7] << "千" << fields[Text3] << '\n'
-        << "正確な金額: " << ExactAmountMessage(fields).text << '\n'
-        << "$(ドル)+消費税: " << fields[Text2] << '\n'
-        << "日本円+消費税: " << fields[Text4] << '\n';
-    return kExitOk;
+    if (request->json)
+        out << FieldsJson(fields) << '\n';
+    else
+        out << "通貨: " << fields[Text6] << "（1単位 = " << fields[Text5] << "円）\n"
+            << "金額: " << fields[Text1] << '\n'
+            << "換算: " << fields[Text8] << "万" << fields[Text7] << "千" << fields[Text3] << '\n'
+            << "正確な金額: " << ExactAmountMessage(fields).text << '\n'
+            << "$(ドル)+消費税: " << fields[Text2] << '\n'
+            << "日本円+消費税: " << fields[Text4] << '\n';
+
+    const auto missing = MissingResults(fields);
+    if (missing.empty())
+        return kExitOk;
+    err << "zorimex-cli convert: could not compute";
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        err << (i == 0 ? " " : ", ") << missing[i];
+    err << " (the amount times the rate is beyond the range of numbers)\n";
+    return kExitFailure;
 }
 
-int RunCurrencies(std::ostream& out) {
-    out << "番号\t一覧の表示\t通貨名\t一覧のレート\t地図のレート\n";
+int RunCurrencies(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    bool json = false;
+    for (const std::string_view arg : args) {
+        if (arg == "--json" && !json)
+            json = true;
+        else
+            return Usage(err, "currencies", "unexpected argument '" + std::string(arg) + "'");
+    }
+    if (json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const Currency& c : Currencies())
+            list.push_back({{"row", c.row},
+                            {"caption", c.caption},
+                            {"name", c.name},
+                            {"iso", c.isoCode},
+                            {"listRate", c.listRate},
+                            {"mapRate", c.mapRate}});
+        out << list.dump() << '\n';
+        return kExitOk;
+    }
+    // The ISO code came later than the other columns; it goes last so they keep their places.
+    out << "番号\t一覧の表示\t通貨名\t一覧のレート\t地図のレート\tISO\n";
     for (const Currency& c : Currencies())
         out << c.row << '\t' << c.caption << '\t' << c.name << '\t' << ListRateText(c) << '\t'
-            << MapRateText(c) << '\n';
+            << MapRateText(c) << '\t' << c.isoCode << '\n';
     return kExitOk;
 }
 

@@ -7,12 +7,14 @@
 
 namespace zorimex::cli {
 
-/// `convert AMOUNT [--currency X | --rate R]`. X is a row number, a caption or a name of the
-/// catalogue (list rate), or a control name such as Label14 or Option12. Without either option
-/// the US dollar is used. Returns 0, or 2 after a one-line error on `err`.
+/// `convert [--json] AMOUNT [--currency X | --rate R]`. X is a row number, a caption, a name or
+/// an ISO 4217 code (any case) of the catalogue (list rate), or a control name such as Label14 or
+/// Option12. Without either option the US dollar is used; `--` ends the options, so a negative
+/// amount can follow it. Returns 0; 1 when a result could not be computed (the fields are printed
+/// as they stand and `err` names the missing results); or 2 after a one-line error on `err`.
 int RunConvert(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
-/// `currencies`: the catalogue, one row per line.
-int RunCurrencies(std::ostream& out);
+/// `currencies [--json]`: the catalogue, one row per line or as one JSON array.
+int RunCurrencies(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 } // namespace zorimex::cli

@@ -42,6 +42,12 @@ std::string Dump(const OrderedJson& j) {
     return j.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// A name from the input as it appears in a diagnostic: JSON-quoted, so that a line end or a
+// control character in it cannot break the one-line message.
+std::string Quoted(const std::string& name) {
+    return Dump(OrderedJson(name));
+}
+
 const std::string& StringMember(const Json& event, const char* key) {
     const auto it = event.find(key);
     if (it == event.end())
@@ -57,7 +63,7 @@ void ExpectKeys(const Json& event, std::initializer_list<const char*> keys) {
         for (const char* k : keys)
             known = known || key == k;
         if (!known)
-            throw UsageError{"unexpected member \"" + key + "\""};
+            throw UsageError{"unexpected member " + Quoted(key)};
     }
 }
 
@@ -87,7 +93,7 @@ private:
         const std::string& name = StringMember(event, "set");
         const auto field = FieldFromName(name);
         if (!field)
-            throw UsageError{"unknown field \"" + name + "\""};
+            throw UsageError{"unknown field " + Quoted(name)};
         const std::string& text = StringMember(event, "text");
         window_.fields()[*field] = text;
     }
@@ -100,7 +106,7 @@ private:
         else if (name == kExactAmountControl)
             showMessage(ExactAmountMessage(window_.fields()));
         else
-            throw UsageError{"unknown control \"" + name + "\""};
+            throw UsageError{"unknown control " + Quoted(name)};
     }
 
     void choose(const Json& event) {
@@ -110,7 +116,7 @@ private:
             return; // the hidden map button stands for no currency
         const auto choice = ChoiceForControl(name);
         if (!choice)
-            throw UsageError{"unknown control \"" + name + "\""};
+            throw UsageError{"unknown control " + Quoted(name)};
         Choose(window_.fields(), *choice);
     }
 
@@ -118,7 +124,7 @@ private:
         ExpectKeys(event, {"unload"});
         const std::string& name = StringMember(event, "unload");
         if (name != "Form2")
-            throw UsageError{"unknown window \"" + name + "\""};
+            throw UsageError{"unknown window " + Quoted(name)};
         window_.unload();
     }
 
@@ -126,11 +132,7 @@ private:
         ExpectKeys(event, {"dump"});
         if (event.at("dump") != true)
             throw UsageError{"\"dump\" must be true"};
-        OrderedJson result = OrderedJson::object();
-        const Fields& fields = window_.fields();
-        for (const Field field : kAllFields)
-            result[FieldName(field)] = fields[field];
-        out_ << Dump(result) << '\n';
+        out_ << FieldsJson(window_.fields()) << '\n';
     }
 
     void showMessage(const Message& message) {
@@ -150,6 +152,13 @@ bool IsBlankLine(const std::string& line) {
 
 } // namespace
 
+std::string FieldsJson(const Fields& fields) {
+    OrderedJson result = OrderedJson::object();
+    for (const Field field : kAllFields)
+        result[FieldName(field)] = fields[field];
+    return Dump(result);
+}
+
 int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
     ScriptRunner runner(out);
     std::string line;
@@ -167,8 +176,13 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
             out.flush();
             return kExitUsage;
         }
+        if (!out)
+            break;
     }
-    out.flush();
+    if (!out.flush()) {
+        err << "zorimex-cli script: could not write the output\n";
+        return kExitFailure;
+    }
     return kExitOk;
 }
 

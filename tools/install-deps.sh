@@ -3,10 +3,11 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev libqt6svg6
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
   xvfb xauth x11-utils libxcb1-dev libxcb-damage0-dev openssl
+  weston xwayland qt6-wayland
   clang libclang-rt-14-dev clang-format clang-tidy
   appstream desktop-file-utils dpkg-dev file
 )

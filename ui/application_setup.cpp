@@ -1,6 +1,8 @@
 #include "application_setup.h"
 
+#include "clickable_label.h"
 #include "japanese_fonts.h"
+#include "picture_surface.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -13,6 +15,8 @@ void PrepareApplication() {
     if (auto* style = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(style);
     InstallJapaneseFonts();
+    ClickableLabel::installAccessibility();
+    PictureSurface::installAccessibility();
 }
 
 } // namespace zorimex::ui

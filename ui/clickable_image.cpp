@@ -1,5 +1,7 @@
 #include "clickable_image.h"
 
+#include "picture_file.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,7 +13,7 @@ ClickableImage::ClickableImage(QWidget* parent) : QWidget(parent) {
 
 void ClickableImage::setPicture(const QString& path) {
     picturePath_ = path;
-    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    pixmap_ = LoadPicture(path, devicePixelRatioF());
     update();
 }
 
@@ -25,8 +27,21 @@ void ClickableImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (releaseEndsDoubleClick_) {
+        releaseEndsDoubleClick_ = false;
+        return;
+    }
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void ClickableImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    // One click is one action: the double click's first click has already acted.
+    const bool left = event->button() == Qt::LeftButton;
+    releaseEndsDoubleClick_ = left;
+    event->setAccepted(left);
 }
 
 } // namespace zorimex::ui

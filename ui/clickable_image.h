@@ -27,8 +27,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The platform turns the second press of a double click into a press of its own; its
+    // release is not another click.
+    bool releaseEndsDoubleClick_ = false;
     QString picturePath_;
     QPixmap pixmap_;
 };

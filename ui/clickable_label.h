@@ -1,5 +1,7 @@
 #pragma once
-// A label that reports a click. It never takes the keyboard focus.
+// A label that reports a click. It is one of a list the user chooses from, so it can also be
+// reached with Tab and pressed with Space or Enter, and assistive technology sees a button with a
+// press action.
 
 #include "caption_label.h"
 
@@ -11,13 +13,26 @@ class ClickableLabel : public CaptionLabel {
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
 
+    /// Makes screen readers present every clickable label as a button they can press. Call once
+    /// the application object exists.
+    static void installAccessibility();
+
 signals:
-    /// Left button pressed and released inside the label.
+    /// Left button pressed and released inside the label, Space or Enter while it has the
+    /// focus, or the press action of assistive technology.
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The platform turns the second press of a double click into a press of its own; its
+    // release is not another click.
+    bool releaseEndsDoubleClick_ = false;
 };
 
 } // namespace zorimex::ui

@@ -1,5 +1,7 @@
 #include "design_properties.h"
 
+#include "empty_title.h"
+#include "field_fit.h"
 #include "system_colours.h"
 
 #include <QAbstractButton>
@@ -59,6 +61,8 @@ void applyColours(QWidget* widget) {
 void applyToTree(QWidget* widget) {
     applyFontSize(widget);
     applyColours(widget);
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        NarrowTextToFit(field);
     for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         applyToTree(child);
 }
@@ -67,6 +71,8 @@ void applyToTree(QWidget* widget) {
 
 void ApplyDesignProperties(QWidget* window) {
     applyToTree(window);
+    if (window->windowTitle().isEmpty())
+        KeepEmptyTitleEmpty(window);
 
     if (auto* mainWindow = qobject_cast<QMainWindow*>(window); mainWindow && mainWindow->menuBar())
         mainWindow->resize(mainWindow->width(),

@@ -5,7 +5,10 @@
 
 #include "zorimex/actions.h"
 
+#include <QKeySequence>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace zorimex::ui {
 namespace {
@@ -48,9 +51,33 @@ Form2::Form2(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::Fo
     connect(ui_->version, &QAction::triggered, this, &Form2::aboutChosen);
     connect(ui_->Image1, &ClickableImage::clicked, this, &Form2::bulletinBoardChosen);
     connect(ui_->Image2, &ClickableImage::clicked, this, &Form2::makerSiteChosen);
+    addKeyboardAccess();
 }
 
 Form2::~Form2() = default;
+
+void Form2::addKeyboardAccess() {
+    // The captions stay as designed, so the menus get their keys without marks in the text: F10
+    // opens the menu bar as on every desktop, Alt with the initial of a menu's English name
+    // opens that menu, and 終了 has the desktop's own quit key.
+    // Desktops without a quit key of their own (Windows closes with Alt+F4) get the common one.
+    const QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    ui_->finish->setShortcuts(
+        quitKeys.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quitKeys);
+    QMenuBar* bar = menuBar();
+    const auto openOnKey = [this, bar](const QKeySequence& key, QAction* menu) {
+        connect(new QShortcut(key, this), &QShortcut::activated, bar, [bar, menu] {
+            if (menu->menu())
+                bar->setActiveAction(menu);
+            else
+                menu->trigger();
+        });
+    };
+    openOnKey(QKeySequence(Qt::Key_F10), ui_->files->menuAction());
+    openOnKey(QKeySequence(Qt::ALT | Qt::Key_F), ui_->files->menuAction());
+    openOnKey(QKeySequence(Qt::ALT | Qt::Key_T), ui_->add->menuAction());
+    openOnKey(QKeySequence(Qt::ALT | Qt::Key_V), ui_->version);
+}
 
 QLineEdit* Form2::field(Field which) const {
     return fields_[indexOf(which)];

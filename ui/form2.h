@@ -54,6 +54,7 @@ private:
     void writeChangedFields(const Fields& before, const Fields& after);
     void runAction(FieldAction action);
     void showExactAmount();
+    void addKeyboardAccess();
 
     std::unique_ptr<Ui::Form2> ui_;
     std::array<QLineEdit*, kFieldCount> fields_{};

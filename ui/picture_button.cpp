@@ -1,5 +1,7 @@
 #include "picture_button.h"
 
+#include "picture_file.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -19,8 +21,9 @@ PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
 
 void PictureButton::setPicture(const QString& path) {
     picturePath_ = path;
-    pixmap_ = path.isEmpty() ? QPixmap() : QPixmap(path);
-    face_ = pixmap_.toImage();
+    pixmap_ = LoadPicture(path, devicePixelRatioF());
+    // The caption's colour is judged on the picture as defined, whatever the screen's density.
+    face_ = path.isEmpty() ? QImage() : QImage(path);
     update();
 }
 
@@ -73,7 +76,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     painter.fillRect(rect(), palette().color(QPalette::Button));
     if (!pixmap_.isNull()) {
-        const QPoint corner((width() - pixmap_.width()) / 2, (height() - pixmap_.height()) / 2);
+        const QSize shown = pixmap_.deviceIndependentSize().toSize();
+        const QPoint corner((width() - shown.width()) / 2, (height() - shown.height()) / 2);
         painter.drawPixmap(corner + pressShift, pixmap_);
     }
     qDrawWinButton(&painter, rect(), palette(), sunken, nullptr);

@@ -26,6 +26,10 @@ public:
     void setBackColor(const QString& colour);
     QColor resolvedBackColor() const;
 
+    /// Keeps the decorative lines drawn on a surface out of what screen readers present. Call
+    /// once the application object exists.
+    static void installAccessibility();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -50,9 +50,36 @@ void WebPane::startLoading() {
     QString failure;
     content_ = webpane::navigateOrShowLink(loader(), this, requestedUrl_, &failure);
     fallbackReason_ = failure;
+    if (content_) {
+        content_->installEventFilter(this);
+        keepContentInTabChain();
+    }
+}
+
+void WebPane::keepContentInTabChain() {
+    // Made long after the window's controls, the content would join the tab chain at its end.
+    // It takes the pane's place instead: the controls it is made of follow the pane directly,
+    // and the pane hands the focus on to them, so Tab visits the window in the same order
+    // before and after the page loads.
+    setFocusProxy(nullptr);
+    QWidget* previous = this;
+    QWidget* first = nullptr;
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || control->focusProxy())
+            continue;
+        QWidget::setTabOrder(previous, control);
+        previous = control;
+        if (!first)
+            first = control;
+    }
+    if (first)
+        setFocusProxy(first);
 }
 
 bool WebPane::eventFilter(QObject* watched, QEvent* event) {
+    // A browser view makes the control that takes the keyboard when the page arrives.
+    if (watched == content_ && event->type() == QEvent::ChildAdded)
+        QTimer::singleShot(0, this, &WebPane::keepContentInTabChain);
     // The window is being shown: the page must be loading by the time the user sees it.
     if (watched == watchedWindow_ && event->type() == QEvent::Show)
         startLoading();

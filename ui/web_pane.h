@@ -40,6 +40,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void keepContentInTabChain();
+
     QUrl requestedUrl_;
     QPointer<QWidget> watchedWindow_;
     QPointer<QWidget> content_;

@@ -9,6 +9,7 @@
 
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalSpy>
 
 using namespace zorimex;
@@ -29,10 +30,20 @@ QWidget* startToMainWindow(const TemporaryDrive& drive) {
     return mainWindow;
 }
 
-void clickBanner(QWidget* mainWindow, const QString& banner) {
-    auto* image = mainWindow->findChild<ui::ClickableImage*>(banner);
+// "Image1" is one click; "Image1 double" a double click as the platform delivers it: press,
+// release, press, double click, release.
+void clickBanner(QWidget* mainWindow, const QString& click) {
+    auto* image = mainWindow->findChild<ui::ClickableImage*>(click.section(u' ', 0, 0));
     QVERIFY(image);
-    QTest::mouseClick(image, Qt::LeftButton, {}, image->rect().center());
+    const QPoint centre = image->rect().center();
+    QTest::mouseClick(image, Qt::LeftButton, {}, centre);
+    if (!click.endsWith(QLatin1String(" double")))
+        return;
+    QTest::mousePress(image, Qt::LeftButton, {}, centre);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, image->mapToGlobal(centre),
+                            Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(image, &doubleClick);
+    QTest::mouseRelease(image, Qt::LeftButton, {}, centre);
 }
 
 } // namespace
@@ -55,6 +66,8 @@ private slots:
         const QString maker = QString::fromLatin1(ui::kMakerSite);
         QTest::newRow("感想・要望 twice: two windows on the board")
             << QStringList{"Image1", "Image1"} << QStringList{board, board};
+        QTest::newRow("感想・要望 double-clicked: one window")
+            << QStringList{"Image1 double"} << QStringList{board};
         QTest::newRow("Go to: the maker's site") << QStringList{"Image2"} << QStringList{maker};
         QTest::newRow("one after the other")
             << QStringList{"Image2", "Image1"} << QStringList{maker, board};

@@ -12,8 +12,12 @@
 #include <QProcess>
 #include <QSignalSpy>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <cerrno>
 #include <unistd.h>
+#endif
 
 using namespace zorimex;
 using namespace zorimex::app::test;
@@ -43,10 +47,17 @@ void pressInDialog(Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
+#ifdef Q_OS_WIN
+bool failingWrite(void*, const void*, unsigned long, unsigned long*) {
+    SetLastError(ERROR_IO_DEVICE);
+    return false;
+}
+#else
 ssize_t failingWrite(int, const void*, size_t) {
     errno = EIO;
     return -1;
 }
+#endif
 
 enum class Breakage { FolderAtFilePath, FolderRemoved, WriteFailsAfterOpen };
 
@@ -99,6 +110,8 @@ private slots:
         ReportWatcher watcher;
         QVERIFY(!StartLikeMain(drive.preferences()));
         QVERIFY(QTest::qWaitForWindowExposed(WindowRegistry::instance().loaded(1)));
+        // The user answers once the start-up window is on the screen, painted.
+        QTest::qWait(100);
         if (afterOk) {
             click(1, "Command1");
             QCOMPARE(WindowState(), QStringLiteral("Form2 Form7"));
@@ -115,7 +128,8 @@ private slots:
         QCOMPARE(WindowState(), windowsAfterAnswer);
         QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
         QVERIFY(watcher.reports().isEmpty());
-        // The page starts loading once the program is on screen, or at once in a visible window.
+        // The page starts loading once the program is on screen, or at once in a visible window,
+        // whether the main window is shown yet or still hidden.
         if (paneTold)
             QTRY_VERIFY(LoadedPane()->content() != nullptr);
         if (!afterOk) {
@@ -132,6 +146,48 @@ private slots:
                  paneTold ? QStringLiteral("Form1 Form2*") : QStringLiteral("Form1"));
         QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
         QCOMPARE(drive.fileBytes(), after);
+    }
+
+    // Where the program itself keeps the file: the first start creates it with "U" in the user's
+    // own data folder (on Windows %LOCALAPPDATA%, whatever the current drive), and はい makes it
+    // "Y" there.
+    void firstStartAndYesInTheUsersDataFolder() {
+#ifdef Q_OS_WIN
+        const QString dataFolder = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+        QVERIFY(!dataFolder.isEmpty());
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
+#else
+        QTemporaryDir dataHome;
+        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
+        const auto restoreDataHome = qScopeGuard([&] { qputenv("XDG_DATA_HOME", savedDataHome); });
+        const QString dataFolder = dataHome.path();
+#endif
+        const PreferenceFile preferences{DriveRoot::current()};
+        const QString zorimexFolder = dataFolder + QStringLiteral("/Zorimex");
+        QCOMPARE(preferences.path().toLower(),
+                 (zorimexFolder + QStringLiteral("/Program Files/Zorimex 2002/or.txt")).toLower());
+        // A real user's answer, should there be one where this runs, is put back afterwards.
+        QTemporaryDir aside;
+        const QString kept = aside.filePath(QStringLiteral("Zorimex"));
+        const bool hadOne = QFileInfo::exists(zorimexFolder);
+        if (hadOne)
+            QVERIFY(QDir().rename(zorimexFolder, kept));
+        const auto putBack = qScopeGuard([&] {
+            QDir(zorimexFolder).removeRecursively();
+            if (hadOne)
+                QDir().rename(kept, zorimexFolder);
+        });
+        const auto bytes = [&] {
+            QFile file(preferences.path());
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+        };
+
+        QVERIFY(!StartLikeMain(preferences));
+        QCOMPARE(bytes(), QByteArray("U\r\n"));
+        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
+        click(7, "Command2");
+        QCOMPARE(bytes(), QByteArray("Y\r\n"));
     }
 
     void dialogIsInFrontAtStartAndEnterAnswersNo() {
@@ -217,7 +273,11 @@ private slots:
         QFETCH(QByteArray, left);
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
+#ifdef Q_OS_WIN
+        WindowsFileCalls calls = WindowsFileCalls::system();
+#else
         PosixFileCalls calls = PosixFileCalls::system();
+#endif
         if (breakage == Breakage::WriteFailsAfterOpen)
             calls.write = &failingWrite;
         const PreferenceFile preferences(drive.driveRoot(), DurableWriter(calls));
@@ -255,6 +315,7 @@ private slots:
         QCOMPARE(WindowState(), QStringLiteral("Form1"));
     }
 
+#ifndef Q_OS_WIN
     // A real full disk: a 64 KiB tmpfs, filled up before the answer.
     void answerOnAFullDisk() {
         if (geteuid() != 0)
@@ -308,6 +369,7 @@ private slots:
         QCOMPARE(paneUrl(), kLatest);
         DestroyAllWindows();
     }
+#endif
 };
 
 QTEST_MAIN(ConsentDialogTest)

@@ -67,7 +67,19 @@ private slots:
         QVERIFY(root.resolve(QStringLiteral("\\Program Files")).isEmpty());
     }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+    // Never the root of the current folder's drive: "\Program Files" there is not the user's.
+    void currentIsTheZorimexFolderInTheUsersLocalData() {
+        const QString localData = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+        QVERIFY(!localData.isEmpty());
+        QVERIFY(QDir::setCurrent(QDir::rootPath()));
+
+        const DriveRoot root = DriveRoot::current();
+
+        QVERIFY(root.isValid());
+        QCOMPARE(root.path().toLower(), (localData + QStringLiteral("/Zorimex")).toLower());
+    }
+#else
     void currentIsTheZorimexDataFolderWhateverTheNames_data() {
         QTest::addColumn<QString>("organisation");
         QTest::addColumn<QString>("application");

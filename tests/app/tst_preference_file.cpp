@@ -10,11 +10,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using zorimex::AppError;
 using zorimex::DriveRoot;
@@ -47,6 +52,7 @@ QStringList strayEntries(const QString& folder) {
     return entries;
 }
 
+#ifndef Q_OS_WIN
 // Failing stand-ins for the calls a replacement makes after its temporary file is open.
 int g_failureCode = 0;
 ssize_t failingWrite(int, const void*, size_t) {
@@ -75,7 +81,91 @@ int failingRename(const char*, const char*) {
     return -1;
 }
 
-enum class FailingCall { Write, ShortWrite, Fsync, Close, Rename };
+#else
+unsigned long g_failureCode = 0;
+bool failingWrite(void*, const void*, unsigned long, unsigned long*) {
+    SetLastError(g_failureCode);
+    return false;
+}
+bool writeOneByteThenFail(void* file, const void* buffer, unsigned long count,
+                          unsigned long* written) {
+    static bool wroteOne = false;
+    wroteOne = !wroteOne;
+    if (wroteOne)
+        return zorimex::WindowsFileCalls::system().write(file, buffer, count > 0 ? 1 : 0, written);
+    SetLastError(g_failureCode);
+    return false;
+}
+bool failingFlush(void*) {
+    SetLastError(g_failureCode);
+    return false;
+}
+bool failingClose(void* file) {
+    zorimex::WindowsFileCalls::system().close(file);
+    SetLastError(g_failureCode);
+    return false;
+}
+bool failingReplace(const wchar_t*, const wchar_t*) {
+    SetLastError(g_failureCode);
+    return false;
+}
+#endif
+
+// Sync stands for fsync on POSIX and FlushFileBuffers on Windows, Rename for the replacement.
+enum class FailingCall { Write, ShortWrite, Sync, Close, Rename };
+
+/// The real calls with one of them failing with g_failureCode.
+zorimex::DurableWriter writerFailingAt(FailingCall call) {
+#ifdef Q_OS_WIN
+    zorimex::WindowsFileCalls calls = zorimex::WindowsFileCalls::system();
+    switch (call) {
+    case FailingCall::Write:
+        calls.write = failingWrite;
+        break;
+    case FailingCall::ShortWrite:
+        calls.write = writeOneByteThenFail;
+        break;
+    case FailingCall::Sync:
+        calls.flush = failingFlush;
+        break;
+    case FailingCall::Close:
+        calls.close = failingClose;
+        break;
+    case FailingCall::Rename:
+        calls.replace = failingReplace;
+        break;
+    }
+#else
+    zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
+    switch (call) {
+    case FailingCall::Write:
+        calls.write = failingWrite;
+        break;
+    case FailingCall::ShortWrite:
+        calls.write = writeOneByteThenFail;
+        break;
+    case FailingCall::Sync:
+        calls.fsync = failingFsync;
+        break;
+    case FailingCall::Close:
+        calls.close = failingClose;
+        break;
+    case FailingCall::Rename:
+        calls.rename = failingRename;
+        break;
+    }
+#endif
+    return zorimex::DurableWriter(calls);
+}
+
+/// Whether file permissions stop this process (they do not stop the superuser on POSIX).
+bool permissionsApply() {
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return ::geteuid() != 0;
+#endif
+}
 
 } // namespace
 
@@ -172,15 +262,19 @@ private slots:
             << "file as folder" << error_number::PathNotFound;
         QTest::newRow("folder without file: file not found")
             << "no file" << error_number::FileNotFound;
+#ifndef Q_OS_WIN // links, pipes and unreadable files are POSIX things
         QTest::newRow("dangling link: file not found")
             << "dangling link" << error_number::FileNotFound;
+#endif
         QTest::newRow("empty file: input past end") << "empty" << error_number::InputPastEnd;
         QTest::newRow("a folder named or.txt: access error")
             << "folder as file" << error_number::PathFileAccess;
+#ifndef Q_OS_WIN
         QTest::newRow("a pipe named or.txt: access error, no hang")
             << "pipe" << error_number::PathFileAccess;
         QTest::newRow("unreadable file: access error")
             << "unreadable" << error_number::PathFileAccess;
+#endif
     }
     void readFailures() {
         QFETCH(QString, situation);
@@ -200,14 +294,16 @@ private slots:
                 writeBytes(file(), QByteArray());
             else if (situation == QLatin1String("folder as file"))
                 QVERIFY(QDir().mkpath(file()));
+#ifndef Q_OS_WIN
             else if (situation == QLatin1String("pipe"))
                 QCOMPARE(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
             else if (situation == QLatin1String("unreadable")) {
-                if (::geteuid() == 0)
+                if (!permissionsApply())
                     QSKIP("permissions do not stop the superuser");
                 writeBytes(file(), "Y\r\n");
                 QVERIFY(QFile::setPermissions(file(), QFileDevice::WriteOwner));
             }
+#endif
         }
 
         const auto read = preferences().read();
@@ -325,6 +421,7 @@ private slots:
         QCOMPARE(file.read().value, QStringLiteral("N"));
     }
 
+#ifndef Q_OS_WIN // POSIX file modes and symbolic links
     void writeKeepsTheFileMode() {
         QVERIFY(QDir().mkpath(folder()));
         writeBytes(file(), "U\r\n");
@@ -344,6 +441,8 @@ private slots:
         QVERIFY(QFileInfo(file()).isSymLink());
         QCOMPARE(contentOf(real), QByteArray("N\r\n"));
     }
+
+#endif
 
     void writeWithoutTheFolderIsPathNotFound() {
         QVERIFY(QDir().mkpath(drive().filePath(QStringLiteral("Program Files"))));
@@ -366,7 +465,7 @@ private slots:
     }
 
     void writeToAReadOnlyFileChangesNothing() {
-        if (::geteuid() == 0)
+        if (!permissionsApply())
             QSKIP("permissions do not stop the superuser");
         QVERIFY(QDir().mkpath(folder()));
         writeBytes(file(), "U\r\n");
@@ -381,6 +480,23 @@ private slots:
         QTest::addColumn<FailingCall>("call");
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("number");
+#ifdef Q_OS_WIN
+        QTest::newRow("disk full on write")
+            << FailingCall::Write << int(ERROR_DISK_FULL) << error_number::DiskFull;
+        QTest::newRow("quota on write") << FailingCall::Write << 1295 << error_number::DiskFull;
+        QTest::newRow("device error on write")
+            << FailingCall::Write << int(ERROR_CRC) << error_number::DeviceIo;
+        QTest::newRow("disk full after one byte")
+            << FailingCall::ShortWrite << int(ERROR_HANDLE_DISK_FULL) << error_number::DiskFull;
+        QTest::newRow("device error on flush")
+            << FailingCall::Sync << int(ERROR_IO_DEVICE) << error_number::DeviceIo;
+        QTest::newRow("disk full on close")
+            << FailingCall::Close << int(ERROR_DISK_FULL) << error_number::DiskFull;
+        QTest::newRow("file in use on replace")
+            << FailingCall::Rename << int(ERROR_SHARING_VIOLATION) << error_number::PathFileAccess;
+        QTest::newRow("write-protected on replace")
+            << FailingCall::Rename << int(ERROR_WRITE_PROTECT) << error_number::PathFileAccess;
+#else
         QTest::newRow("disk full on write")
             << FailingCall::Write << ENOSPC << error_number::DiskFull;
         QTest::newRow("quota on write") << FailingCall::Write << EDQUOT << error_number::DiskFull;
@@ -388,12 +504,12 @@ private slots:
             << FailingCall::Write << EIO << error_number::DeviceIo;
         QTest::newRow("disk full after one byte")
             << FailingCall::ShortWrite << ENOSPC << error_number::DiskFull;
-        QTest::newRow("device error on sync")
-            << FailingCall::Fsync << EIO << error_number::DeviceIo;
+        QTest::newRow("device error on sync") << FailingCall::Sync << EIO << error_number::DeviceIo;
         QTest::newRow("disk full on close")
             << FailingCall::Close << ENOSPC << error_number::DiskFull;
         QTest::newRow("read-only file system on rename")
             << FailingCall::Rename << EROFS << error_number::PathFileAccess;
+#endif
     }
     void writeFailingAfterTheOpenKeepsTheOldContent() {
         QFETCH(FailingCall, call);
@@ -403,26 +519,8 @@ private slots:
         const QByteArray before("U\r\nsecond line\r\n");
         writeBytes(file(), before);
 
-        zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
-        switch (call) {
-        case FailingCall::Write:
-            calls.write = failingWrite;
-            break;
-        case FailingCall::ShortWrite:
-            calls.write = writeOneByteThenFail;
-            break;
-        case FailingCall::Fsync:
-            calls.fsync = failingFsync;
-            break;
-        case FailingCall::Close:
-            calls.close = failingClose;
-            break;
-        case FailingCall::Rename:
-            calls.rename = failingRename;
-            break;
-        }
-        g_failureCode = code;
-        const PreferenceFile failing{DriveRoot(drive().path()), DurableWriter(calls)};
+        g_failureCode = static_cast<decltype(g_failureCode)>(code);
+        const PreferenceFile failing{DriveRoot(drive().path()), writerFailingAt(call)};
 
         const auto error = failing.write('Y');
         QVERIFY(error);
@@ -433,6 +531,7 @@ private slots:
         QCOMPARE(strayEntries(folder()), QStringList());
     }
 
+#ifndef Q_OS_WIN // a tmpfs mount
     void writeOnAFullDiskKeepsTheOldContent() {
         const QString mountPoint = drive().filePath(QStringLiteral("small"));
         QVERIFY(QDir().mkpath(mountPoint));
@@ -473,6 +572,7 @@ private slots:
         QCOMPARE(small.read().value, QStringLiteral("U"));
         QCOMPARE(strayEntries(smallFolder), QStringList());
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(PreferenceFileTest)

@@ -203,18 +203,46 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void noDisplayIsOneLineAndAFailure() {
+    // What the program says without a display, and to arguments: it takes none but --help and
+    // --version, which need no display.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("onStandardError");
+        QTest::addColumn<QString>("expected");
+        const QString version = QStringLiteral("zorimex " ZORIMEX_VERSION "\n");
+        QTest::newRow("no display") << QStringList{} << 2 << true
+                                    << QStringLiteral("start it as: xvfb-run ") + kProgram + u'\n';
+        QTest::newRow("--version")
+            << QStringList{QStringLiteral("--version")} << 0 << false << version;
+        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << false
+                                << QStringLiteral("Usage: ") + kProgram;
+        QTest::newRow("Qt's own option passes")
+            << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-v")}
+            << 0 << false << version;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")} << 2 << true
+                                        << QStringLiteral("'frobnicate'");
+        QTest::newRow("an argument") << QStringList{QStringLiteral("1234")} << 2 << true
+                                     << QStringLiteral("unexpected argument '1234'");
+    }
+    void commandLine() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(bool, onStandardError);
+        QFETCH(QString, expected);
         QTemporaryDir dataHome;
         QProcess program;
         program.setProcessEnvironment(programEnvironment(dataHome.path()));
-        program.start(kProgram, {});
+        program.start(kProgram, arguments);
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QVERIFY(program.exitCode() != 0);
-        const QByteArray err = program.readAllStandardError();
-        QCOMPARE(err.count('\n'), 1);
-        QVERIFY2(err.contains("display") && err.contains("xvfb-run ./build/app/zorimex"),
-                 err.constData());
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2((onStandardError ? err : out).contains(expected), qPrintable(out + err));
+        if (onStandardError)
+            QCOMPARE(err.count(u'\n'), 1);
+        QVERIFY2((onStandardError ? out : err).isEmpty(), qPrintable(out + err));
         // It stopped before anything else, the first-run installation included.
         QVERIFY(!QFileInfo::exists(dataHome.filePath(QStringLiteral("Zorimex"))));
     }

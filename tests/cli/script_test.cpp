@@ -138,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageRow{"missing_text", "{\"set\": \"Text1\"}"},
                       UsageRow{"text_not_string", "{\"set\": \"Text1\", \"text\": 5}"},
                       UsageRow{"unknown_button", "{\"click\": \"Command4\"}"},
+                      UsageRow{"line_end_in_a_name", "{\"click\": \"Command1\\nCommand2\"}"},
+                      UsageRow{"line_end_in_a_member", "{\"dump\": true, \"\\r\\n\": 1}"},
                       UsageRow{"unknown_label", "{\"choose\": \"Label18\"}"},
                       UsageRow{"unknown_option", "{\"choose\": \"Option19\"}"},
                       UsageRow{"choose_a_button", "{\"choose\": \"Command1\"}"},
@@ -162,11 +164,15 @@ TEST_P(ConvertCommand, PrintsTheBreakdownOrOneLineError) {
     std::ostringstream err;
     const int status = RunConvert(GetParam().args, out, err);
     EXPECT_EQ(status, GetParam().status);
-    const std::string& text = status == kExitOk ? out.str() : err.str();
+    // A usage error prints nothing but its line; a result that could not be computed still
+    // prints the fields, and one line on stderr names what is missing.
+    const std::string stdOut = out.str();
+    const std::string stdErr = err.str();
+    const std::string& text = status == kExitUsage ? stdErr : stdOut;
     EXPECT_NE(text.find(GetParam().expectedLine), std::string::npos) << text;
-    if (status != kExitOk) {
-        EXPECT_TRUE(out.str().empty());
-        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+    EXPECT_EQ(std::count(stdErr.begin(), stdErr.end(), '\n'), status == kExitOk ? 0 : 1) << stdErr;
+    if (status == kExitUsage) {
+        EXPECT_TRUE(stdOut.empty());
     }
 }
 
@@ -190,7 +196,24 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertRow{"missing_currency_value", {"5", "--currency"}, 2, "needs a value"},
         ConvertRow{"amount_with_unit", {"12円"}, 2, "is not an amount"},
         ConvertRow{"bad_rate", {"5", "--rate", "x"}, 2, "is not a rate"},
-        ConvertRow{"two_amounts", {"5", "6"}, 2, "unexpected argument"}),
+        ConvertRow{"two_amounts", {"5", "6"}, 2, "unexpected argument"},
+        ConvertRow{"iso_code_any_case",
+                   {"100", "--currency", "gbp"},
+                   0,
+                   "通貨: 英ポンド（1単位 = 185円）"},
+        ConvertRow{"iso_code_upper", {"1234.56", "--currency", "EUR"}, 0, "換算: 13万5千802\n"},
+        ConvertRow{"negative_after_dashes", {"--", "-5"}, 0, "正確な金額: -650円\n"},
+        ConvertRow{"option_after_dashes_is_an_amount", {"--", "--rate"}, 2, "is not an amount"},
+        ConvertRow{"unknown_option", {"5", "--rates", "2"}, 2, "unknown option '--rates'"},
+        ConvertRow{
+            "json_fields",
+            {"--json", "1234.56", "--currency", "14"},
+            0,
+            "{\"Text1\":\"1234.56\",\"Text2\":\"1333.3248\",\"Text3\":\"802\",\"Text4\":"
+            "\"135842.1\",\"Text5\":\"110\",\"Text6\":\"EUユーロ\",\"Text7\":\"5\",\"Text8\":"
+            "\"13\",\"Text9\":\"135801.6\",\"Text10\":\"130000\",\"Text11\":\"135801.6\"}\n"},
+        ConvertRow{"product_beyond_range", {"1e308"}, 1, "正確な金額: 円\n"},
+        ConvertRow{"dollar_beyond_range", {"1.7e308", "--rate", "0.5"}, 1, "$(ドル)+消費税: \n"}),
     [](const auto& rowInfo) { return rowInfo.param.name; });
 
 } // namespace

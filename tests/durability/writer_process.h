@@ -1,6 +1,6 @@
 #pragma once
-// Runs the preference writer as a child process, optionally killing it with SIGKILL after a delay
-// measured from the moment the child has been started.
+// Runs the preference writer as a child process, optionally killing it (SIGKILL; TerminateProcess
+// on Windows) after a delay measured from the moment the child has been started.
 
 #include <QByteArray>
 #include <QString>

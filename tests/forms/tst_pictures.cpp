@@ -27,10 +27,18 @@ private slots:
             {"about_logo.jpg", 330, 258, "jpeg"},  {"advice.gif", 583, 417, "gif"},
             {"hotel_rates.gif", 583, 417, "gif"},
         };
-        for (const auto& picture : pictures)
+        for (const auto& picture : pictures) {
             QTest::newRow(picture.name)
                 << dir + QLatin1String(picture.name) << QSize(picture.width, picture.height)
                 << QByteArray(picture.format);
+            // Each window picture also comes at twice the size for high-density screens.
+            if (QLatin1String(picture.name) == QLatin1String("icon.jpg"))
+                continue;
+            const QString dense = QString::fromLatin1(picture.name).replace(u'.', "@2x.");
+            QTest::newRow(qPrintable(dense))
+                << dir + dense << QSize(2 * picture.width, 2 * picture.height)
+                << QByteArray(picture.format);
+        }
         const QString icons = QStringLiteral(ZORIMEX_ICONS_DIR "/");
         for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
             const QString name = QStringLiteral("%1x%1/apps/zorimex.png").arg(side);

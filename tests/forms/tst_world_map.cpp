@@ -19,12 +19,15 @@ bool isLand(const QImage& map, int x, int y) {
     return map.pixel(x, y) == land;
 }
 
-double squareLandShare(const QImage& map, const MapButton& button) {
+// `scale` 2 reads the map drawn for high-density screens, where a button covers twice as many
+// pixels each way.
+double squareLandShare(const QImage& map, const MapButton& button, int scale) {
     int count = 0;
-    for (int y = button.top; y < button.top + button.size; ++y)
-        for (int x = button.left; x < button.left + button.size; ++x)
+    const int side = button.size * scale;
+    for (int y = button.top * scale; y < button.top * scale + side; ++y)
+        for (int x = button.left * scale; x < button.left * scale + side; ++x)
             count += isLand(map, x, y) ? 1 : 0;
-    return count / double(button.size * button.size);
+    return count / double(side * side);
 }
 
 double distanceToLand(const QImage& map, int cx, int cy) {
@@ -42,6 +45,7 @@ class WorldMapTest : public QObject {
     Q_OBJECT
 
     QImage map;
+    QImage denseMap; // world_map@2x.gif
     QList<MapButton> buttons;
 
 private slots:
@@ -52,6 +56,9 @@ private slots:
         QVERIFY2(!map.isNull(), qPrintable(reader.errorString()));
         buttons = mapButtonsFromForm(QStringLiteral(ZORIMEX_FORM4_UI), map.width(), map.height());
         QCOMPARE(buttons.size(), 17);
+        denseMap = QImage(QStringLiteral(ZORIMEX_PICTURES_DIR "/world_map@2x.gif"))
+                       .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(denseMap.size(), 2 * map.size());
     }
 
     void generatorTableMatchesWindowDefinition() {
@@ -85,22 +92,27 @@ private slots:
 
     void buttonStandsOnItsGround_data() {
         QTest::addColumn<MapButton>("button");
-        for (const MapButton& button : std::as_const(buttons))
-            QTest::newRow(qPrintable(button.name)) << button;
+        QTest::addColumn<int>("scale");
+        for (const int scale : {1, 2})
+            for (const MapButton& button : std::as_const(buttons))
+                QTest::addRow("%s at %dx", qPrintable(button.name), scale) << button << scale;
     }
 
     void buttonStandsOnItsGround() {
         QFETCH(MapButton, button);
-        const int cx = button.left + button.size / 2;
-        const int cy = button.top + button.size / 2;
+        QFETCH(int, scale);
+        const QImage& shown = scale == 1 ? map : denseMap;
+        const int cx = (button.left + button.size / 2) * scale;
+        const int cy = (button.top + button.size / 2) * scale;
         if (button.onLand) {
-            QVERIFY2(isLand(map, cx, cy), "green-backed button's centre is not on land");
-            const double share = squareLandShare(map, button);
+            QVERIFY2(isLand(shown, cx, cy), "green-backed button's centre is not on land");
+            const double share = squareLandShare(shown, button, scale);
             QVERIFY2(share >= minimumSquareLand, qPrintable(QString::number(share)));
         } else {
-            QVERIFY2(qAlpha(map.pixel(cx, cy)) == 0, "blue-backed button's centre is not sea");
-            const double distance = distanceToLand(map, cx, cy);
-            QVERIFY2(distance <= maximumCoastDistance, qPrintable(QString::number(distance)));
+            QVERIFY2(qAlpha(shown.pixel(cx, cy)) == 0, "blue-backed button's centre is not sea");
+            const double distance = distanceToLand(shown, cx, cy);
+            QVERIFY2(distance <= maximumCoastDistance * scale,
+                     qPrintable(QString::number(distance)));
         }
     }
 };

@@ -6,6 +6,8 @@
 #include "system_colours.h"
 #include "window_test_support.h"
 
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRawFont>
 
 using namespace zorimex::ui;
@@ -20,6 +22,8 @@ private slots:
 
     void storedFacesDrawJapanese_data();
     void storedFacesDrawJapanese();
+    void fallbackFamilyAlwaysHasJapaneseGlyphs_data();
+    void fallbackFamilyAlwaysHasJapaneseGlyphs();
     void systemColours_data();
     void systemColours();
     void pictureButtonCaptionsAreNeverClipped_data();
@@ -27,6 +31,9 @@ private slots:
     void longButtonCaptionBreaksIntoBalancedLines();
     void labelCaptionsFitTheirLabels_data();
     void labelCaptionsFitTheirLabels();
+    void fieldsShowTheirTextFromTheFirstCharacter_data();
+    void fieldsShowTheirTextFromTheFirstCharacter();
+    void focusedMapButtonShowsItsFocus();
 };
 
 void AppearanceTest::storedFacesDrawJapanese_data() {
@@ -55,6 +62,52 @@ void AppearanceTest::storedFacesDrawJapanese() {
     QCOMPARE(metrics.horizontalAdvance(QStringLiteral("i")) ==
                  metrics.horizontalAdvance(QStringLiteral("W")),
              fixedPitch);
+}
+
+// Installed families as "Name" (Japanese glyphs) or "Name-" (none), comma-separated.
+void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs_data() {
+    QTest::addColumn<QString>("preferred");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("the stored face itself") << "MS Gothic,IPAGothic"
+                                            << "Arial-,MS Gothic,IPAGothic"
+                                            << "MS Gothic";
+    QTest::newRow("the next of its kind when it is missing") << "MS PGothic,Meiryo,Yu Gothic"
+                                                             << "Arial-,Yu Gothic,Meiryo"
+                                                             << "Meiryo";
+    QTest::newRow("names match whatever their case") << "MS PGothic,Meiryo"
+                                                     << "Arial-,MEIRYO"
+                                                     << "Meiryo";
+    QTest::newRow("pop face missing: not a face without Japanese")
+        << "HGSoeiKakupoptai,RocknRoll One"
+        << "Comic Sans MS-,Segoe UI-,Yu Mincho"
+        << "Yu Mincho";
+    QTest::newRow("a preferred name installed without Japanese glyphs is passed over")
+        << "MS Gothic,Meiryo"
+        << "MS Gothic-,Meiryo"
+        << "Meiryo";
+    QTest::newRow("nothing Japanese installed: the first preferred") << "MS Gothic,IPAGothic"
+                                                                     << "Arial-,Tahoma-"
+                                                                     << "MS Gothic";
+}
+
+void AppearanceTest::fallbackFamilyAlwaysHasJapaneseGlyphs() {
+    QFETCH(QString, preferred);
+    QFETCH(QString, installed);
+    QFETCH(QString, chosen);
+    QStringList families;
+    QStringList japanese;
+    for (const QString& entry : installed.split(QLatin1Char(','))) {
+        families << (entry.endsWith(QLatin1Char('-')) ? entry.chopped(1) : entry);
+        if (!entry.endsWith(QLatin1Char('-')))
+            japanese << entry;
+    }
+    const auto hasJapanese = [&](const QString& family) {
+        return japanese.contains(family, Qt::CaseInsensitive);
+    };
+    QCOMPARE(
+        ChooseJapaneseFamily(preferred.split(QLatin1Char(',')), families, hasJapanese).toLower(),
+        chosen.toLower());
 }
 
 void AppearanceTest::systemColours_data() {
@@ -183,6 +236,63 @@ void AppearanceTest::labelCaptionsFitTheirLabels() {
                  qPrintable(name));
         QVERIFY2(fit.horizontalScale >= 0.75, qPrintable(name));
     }
+}
+
+void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fitsWhole"); // within the field's width by its definition
+    QTest::newRow("Text3 802") << "Text3"
+                               << "802" << true;
+    QTest::newRow("Text3 999") << "Text3"
+                               << "999" << true;
+    QTest::newRow("Text3 108") << "Text3"
+                               << "108" << true;
+    QTest::newRow("Text7 5") << "Text7"
+                             << "5" << true;
+    QTest::newRow("Text7 8") << "Text7"
+                             << "8" << true;
+    QTest::newRow("Text8 13") << "Text8"
+                              << "13" << true;
+    QTest::newRow("Text2 longest of the scripts") << "Text2"
+                                                  << "801795911037.534" << true;
+    QTest::newRow("Text4 longest result that fits") << "Text4"
+                                                    << "57907482463863.1" << true;
+    // Wider than the field by its definition as well: the end shows, as it always did.
+    QTest::newRow("Text4 longest of the scripts") << "Text4"
+                                                  << "538243404540.25315.75" << false;
+    QTest::newRow("Text6 longest name") << "Text6"
+                                        << "ニュージーランドドル" << true;
+}
+
+// A text that fits the field by its definition is drawn whole, from its first character, even
+// with the cursor behind its last one (where writing it leaves the cursor): the field must not
+// scroll it. What is drawn then is what is drawn with the cursor at the start.
+void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, fitsWhole);
+    auto* edit = Control<QLineEdit>(ShowForm(2), field);
+    QVERIFY(edit);
+    edit->setText(text);
+    const QImage asWritten = edit->grab().toImage();
+    edit->home(false);
+    const QImage fromStart = edit->grab().toImage();
+    QCOMPARE(asWritten == fromStart, fitsWhole);
+}
+
+// A map button's caption is clipped away; its focus still shows, so the arrow keys can be
+// followed across the map.
+void AppearanceTest::focusedMapButtonShowsItsFocus() {
+    QWidget* selection = ShowForm(4);
+    auto* canada = Control<QRadioButton>(selection, QStringLiteral("Option2"));
+    QVERIFY(canada);
+    QVERIFY(!canada->text().isEmpty()); // its own name, not shown
+    const QImage unfocused = canada->grab().toImage();
+    selection->setAttribute(Qt::WA_KeyboardFocusChange); // as after a key moved the focus
+    canada->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(canada->hasFocus());
+    QVERIFY(canada->grab().toImage() != unfocused);
 }
 
 QTEST_MAIN(AppearanceTest)

@@ -8,7 +8,11 @@
 #include <QDesktopServices>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTimer>
 
 using namespace zorimex::ui;
@@ -92,6 +96,7 @@ private slots:
     void menuCommandsOpenTheirWindows_data();
     void menuCommandsOpenTheirWindows();
     void windowsOpenedTwiceAreBroughtForward();
+    void menusOpenFromTheKeyboard();
     void bannersDoNotDisturbTheFields();
     void hiddenFieldsAreReachedByTab();
     void noFieldLimitsItsLength();
@@ -277,6 +282,31 @@ void MainWindowTest::menuCommandsOpenTheirWindows() {
     QVERIFY(!opened->isModal());
     QTRY_COMPARE(QApplication::activeWindow(), opened);
     QVERIFY(window->isVisible()); // the main window stays
+}
+
+// The captions carry no key marks, yet the menus open from the keyboard as on any desktop.
+void MainWindowTest::menusOpenFromTheKeyboard() {
+    auto* window = qobject_cast<QMainWindow*>(ShowForm(2));
+    QVERIFY(window);
+    QMenuBar* bar = window->menuBar();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QTRY_VERIFY(bar->activeAction());
+    QCOMPARE(bar->activeAction()->menu()->objectName(), QStringLiteral("files"));
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    while (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::keyClick(window->findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_V,
+                    Qt::AltModifier);
+    QVERIFY(WindowRegistry::instance().loaded(3));
+    QSignalSpy ended(&WindowRegistry::instance(), &WindowRegistry::programEnded);
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    QTest::keySequence(window->findChild<QWidget*>(QStringLiteral("Text1")),
+                       Control<QAction>(window, QStringLiteral("finish"))->shortcut());
+    QCOMPARE(ended.count(), 1);
+    const auto desktopQuit = QKeySequence::keyBindings(QKeySequence::Quit);
+    QVERIFY(desktopQuit.isEmpty() ||
+            Control<QAction>(window, QStringLiteral("finish"))->shortcuts() == desktopQuit);
 }
 
 void MainWindowTest::windowsOpenedTwiceAreBroughtForward() {

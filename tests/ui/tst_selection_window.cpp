@@ -6,6 +6,7 @@
 #include "zorimex/catalogue.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -29,9 +30,25 @@ QWidget* openSelection() {
     return selection;
 }
 
-void clickControl(QWidget* selection, const QString& name) {
-    QWidget* control = Control(selection, name);
-    QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+// "Label7" is a mouse click; "Label7 keys" Tab until the label has the focus, then Space;
+// "Label7 press" the press action of a screen reader.
+void clickControl(QWidget* selection, const QString& click) {
+    QWidget* control = Control(selection, click.section(u' ', 0, 0));
+    QVERIFY(control);
+    const QString how = click.section(u' ', 1);
+    if (how == QLatin1String("keys")) {
+        for (int tab = 0; tab < 40 && QApplication::focusWidget() != control; ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control);
+        QTest::keyClick(control, Qt::Key_Space);
+    } else if (how == QLatin1String("press")) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible && accessible->actionInterface());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+    } else {
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+    }
 }
 
 QStringList allFields(QWidget* mainWindow) {
@@ -127,6 +144,12 @@ void SelectionWindowTest::lastChoiceStands_data() {
         << "南アフリカランド";
     QTest::newRow("the same label twice") << QStringList{"Label4", "Label4"} << "0.102"
                                           << "韓国ウォン";
+    QTest::newRow("Option2 then Label1 from the keyboard")
+        << QStringList{"Option2", "Label1 keys"} << "80"
+        << "カナダドル";
+    QTest::newRow("Option11 then Label13 by a screen reader")
+        << QStringList{"Option11", "Label13 press"} << "185"
+        << "英ポンド";
 }
 
 void SelectionWindowTest::lastChoiceStands() {

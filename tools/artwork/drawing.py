@@ -14,8 +14,23 @@ MINCHO = f"{FONT_DIR}/opentype/ipafont-mincho/ipam.ttf"
 ROUNDED_DISPLAY = f"{FONT_DIR}/truetype/rocknroll/RocknRollOne-Regular.ttf"
 
 
+# Pixels per picture pixel: 1 for the pictures as the windows define them, 2 for their "@2x"
+# versions, which high-density screens show at the same size. The generators keep working in
+# the 1x coordinates; the helpers here scale what they draw.
+SCALE = 1
+
+
+def px(value: float) -> float:
+    """A length in 1x pixels, in the pixels of the picture being drawn."""
+    return value * SCALE
+
+
+def size(width: int, height: int) -> tuple[int, int]:
+    return width * SCALE, height * SCALE
+
+
 def font(path: str, size: float) -> ImageFont.FreeTypeFont:
-    return ImageFont.truetype(path, int(round(size)))
+    return ImageFont.truetype(path, int(round(size * SCALE)))
 
 
 def hex_rgb(colour: str) -> np.ndarray:
@@ -33,8 +48,8 @@ def ramp(t: np.ndarray, stops: list[tuple[float, str]]) -> np.ndarray:
 
 def grid(width: int, height: int):
     """Pixel-centre coordinates (x, y) as float arrays of shape (height, width)."""
-    ys, xs = np.mgrid[0:height, 0:width].astype(float)
-    return xs + 0.5, ys + 0.5
+    ys, xs = np.mgrid[0:height * SCALE, 0:width * SCALE].astype(float)
+    return (xs + 0.5) / SCALE, (ys + 0.5) / SCALE
 
 
 def to_image(rgb: np.ndarray, seed: int = 0) -> Image.Image:
@@ -47,7 +62,13 @@ def draw_text(image: Image.Image, xy, text: str, draw_font, fill, anchor: str = 
               shadow: tuple[int, int, int] | None = None, shadow_offset=(2, 2),
               shadow_blur: float = 2.0, outline: tuple[int, int, int] | None = None,
               outline_width: int = 0, shear: float = 0.0) -> None:
-    """Draws text with an optional soft shadow and outline; shear slants it further (x += shear*y)."""
+    """Draws text with an optional soft shadow and outline; shear slants it further (x += shear*y).
+
+    Positions, offsets, blur and outline width are in 1x pixels."""
+    xy = (px(xy[0]), px(xy[1]))
+    shadow_offset = (int(round(px(shadow_offset[0]))), int(round(px(shadow_offset[1]))))
+    shadow_blur = px(shadow_blur)
+    outline_width = int(round(px(outline_width)))
     width, height = image.size
     layer = Image.new("L", (width, height), 0)
     ImageDraw.Draw(layer).text(xy, text, font=draw_font, fill=255, anchor=anchor)
@@ -77,6 +98,7 @@ def draw_text(image: Image.Image, xy, text: str, draw_font, fill, anchor: str = 
 def supersampled(width: int, height: int, factor: int, paint, mode: str = "RGB",
                  background=(0, 0, 0)) -> Image.Image:
     """Calls paint(draw, scale) on a canvas factor times larger, then averages it down."""
+    factor *= SCALE
     big = Image.new(mode, (width * factor, height * factor), background)
     paint(big, ImageDraw.Draw(big), factor)
-    return big.resize((width, height), Image.BOX)
+    return big.resize(size(width, height), Image.BOX)

@@ -73,7 +73,8 @@ def background() -> Image.Image:
     d.draw_text(image, (466, 158), PRODUCT, name_font, (255, 255, 255), anchor="rs",
                 shadow=shadow, shadow_offset=(3, 3), shadow_blur=2.5, shear=-0.12)
     draw = ImageDraw.Draw(image)
-    draw.line([(228, 174), (468, 174)], fill=(200, 205, 215), width=2)
+    draw.line([(d.px(228), d.px(174)), (d.px(468), d.px(174))], fill=(200, 205, 215),
+              width=int(d.px(2)))
     year_font = d.font(d.LATIN_BOLD_OBLIQUE, 92)
     d.draw_text(image, (464, 266), "2002", year_font, (255, 255, 255), anchor="rs",
                 shadow=shadow, shadow_offset=(4, 4), shadow_blur=3.0, shear=-0.12)
@@ -114,22 +115,22 @@ def logo() -> Image.Image:
     sphere = np.where((near_line & inside & (nz > 0.08))[..., None], sphere * 0.55 + np.array([170, 215, 255]) * 0.45, sphere)
     rim = np.clip((np.sqrt(r2) - 0.97) / 0.03, 0, 1)
     sphere = sphere * (1 - rim[..., None]) + np.array([10, 30, 90]) * rim[..., None]
-    big = np.array(image.resize((big_w, big_h), Image.NEAREST), dtype=float)
+    big = np.array(image.resize(d.size(big_w, big_h), Image.NEAREST), dtype=float)
     big = np.where(inside[..., None], sphere, big)
-    globe = Image.fromarray(np.clip(big, 0, 255).astype(np.uint8)).resize((width, height), Image.BOX)
+    globe = Image.fromarray(np.clip(big, 0, 255).astype(np.uint8)).resize(d.size(width, height), Image.BOX)
     # A soft shadow under the globe on the ground.
-    shade = Image.new("L", (width, height), 0)
-    ImageDraw.Draw(shade).ellipse([cx - 30, 104, cx + 30, 112], fill=90)
-    shade = shade.filter(ImageFilter.GaussianBlur(3))
+    shade = Image.new("L", d.size(width, height), 0)
+    ImageDraw.Draw(shade).ellipse([d.px(cx - 30), d.px(104), d.px(cx + 30), d.px(112)], fill=90)
+    shade = shade.filter(ImageFilter.GaussianBlur(d.px(3)))
     image = globe
     image.paste(Image.new("RGB", image.size, (90, 110, 140)), (0, 0), shade)
-    image.paste(globe, (0, 0), Image.fromarray((inside.astype(np.uint8) * 255)).resize((width, height), Image.BOX))
+    image.paste(globe, (0, 0), Image.fromarray((inside.astype(np.uint8) * 255)).resize(d.size(width, height), Image.BOX))
 
     navy, white = (10, 36, 104), (255, 255, 255)
     latin = d.font(d.LATIN_BOLD, 24)
     kanji = d.font(d.ROUNDED_DISPLAY, 25)
-    latin_w = latin.getlength("ZRMX")
-    kanji_w = kanji.getlength("工房")
+    latin_w = latin.getlength("ZRMX") / d.SCALE
+    kanji_w = kanji.getlength("工房") / d.SCALE
     left = (width - (latin_w + 2 + kanji_w)) / 2
     for text, face, at in (("ZRMX", latin, left), ("工房", kanji, left + latin_w + 2)):
         d.draw_text(image, (at, 33), text, face, navy, anchor="ls", outline=white, outline_width=2,
@@ -190,14 +191,15 @@ def banner(text_parts) -> Image.Image:
     rgb = d.ramp(y / height, [(0.0, "#3f86ea"), (0.5, "#1f5fcc"), (1.0, "#0f3f9a")])
     image = d.to_image(rgb, seed=5)
     draw = ImageDraw.Draw(image)
-    draw.rectangle([0, 0, width - 1, height - 1], outline=(10, 34, 90))
-    draw.rectangle([1, 1, width - 2, height - 2], outline=(120, 176, 250))
-    total = sum(face.getlength(text) for text, face in text_parts)
+    s = d.SCALE
+    draw.rectangle([0, 0, width * s - 1, height * s - 1], outline=(10, 34, 90), width=s)
+    draw.rectangle([s, s, (width - 1) * s - 1, (height - 1) * s - 1], outline=(120, 176, 250), width=s)
+    total = sum(face.getlength(text) for text, face in text_parts) / s
     at = (width - total) / 2
     for text, face in text_parts:
         d.draw_text(image, (at, 19), text, face, (255, 255, 255), anchor="ls",
                     shadow=(8, 24, 70), shadow_offset=(1, 1), shadow_blur=0.7)
-        at += face.getlength(text)
+        at += face.getlength(text) / s
     return image
 
 
@@ -252,11 +254,16 @@ INFO_BOTTOM = 333  # the bottom fifth stays empty
 
 
 def info_base(heading_bottom: int) -> tuple[Image.Image, ImageDraw.ImageDraw]:
-    image = Image.new("RGB", INFO_SIZE, INFO_GROUND)
+    image = Image.new("RGB", d.size(*INFO_SIZE), INFO_GROUND)
     draw = ImageDraw.Draw(image)
-    draw.rectangle([8, 8, 574, heading_bottom], fill=INFO_PANEL)
-    draw.rectangle([8, heading_bottom + 1, 574, heading_bottom + 2], fill=INFO_ACCENT)
-    draw.rectangle([8, 8, 574, INFO_BOTTOM - 8], outline=INFO_LINE)
+    s = d.SCALE
+
+    def box(left, top, right, bottom):  # inclusive 1x pixel rows and columns
+        return [left * s, top * s, (right + 1) * s - 1, (bottom + 1) * s - 1]
+
+    draw.rectangle(box(8, 8, 574, heading_bottom), fill=INFO_PANEL)
+    draw.rectangle(box(8, heading_bottom + 1, 574, heading_bottom + 2), fill=INFO_ACCENT)
+    draw.rectangle(box(8, 8, 574, INFO_BOTTOM - 8), outline=INFO_LINE, width=s)
     return image, draw
 
 
@@ -287,18 +294,30 @@ PICTURES = {
 }
 
 
+def scaled_name(name: str, scale: int) -> str:
+    """Qt's convention for high-density versions: background.jpg, background@2x.jpg."""
+    if scale == 1:
+        return name
+    stem, dot, suffix = name.rpartition(".")
+    return f"{stem}@{scale}x{dot}{suffix}"
+
+
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--only", nargs="*", choices=sorted(PICTURES))
     args = parser.parse_args()
     OUT.mkdir(parents=True, exist_ok=True)
-    for name in args.only or PICTURES:
-        image = PICTURES[name]()
-        if name.endswith(".gif"):
-            save_gif(image, name, colours=16 if name in ("advice.gif", "hotel_rates.gif") else 128)
-        else:
-            save_jpeg(image, name)
-        print(f"{name}: {image.size[0]}x{image.size[1]}")
+    for scale in (1, 2):
+        d.SCALE = scale
+        for name in args.only or PICTURES:
+            image = PICTURES[name]()
+            out = scaled_name(name, scale)
+            if name.endswith(".gif"):
+                save_gif(image, out, colours=16 if name in ("advice.gif", "hotel_rates.gif") else 128)
+            else:
+                save_jpeg(image, out)
+            print(f"{out}: {image.size[0]}x{image.size[1]}")
+    d.SCALE = 1
     return 0
 
 

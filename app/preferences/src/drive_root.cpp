@@ -11,16 +11,15 @@ DriveRoot::DriveRoot(const QString& folder) {
 }
 
 DriveRoot DriveRoot::current() {
-#ifdef Q_OS_WIN
-    return DriveRoot(rootOfPath(QDir::currentPath()));
-#else
+    // Not the drive of the current folder, even on Windows: "\Program Files" there is not
+    // writable for a normal user, and a run started from another drive would look elsewhere. The
+    // user's own data folder (on Windows %LOCALAPPDATA%) is writable and the same from anywhere.
     // The generic location rather than AppLocalDataLocation: the latter inserts the organisation
     // name when one is set, and needs the application name before it is known.
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         return DriveRoot(QString());
     return DriveRoot(base + QStringLiteral("/Zorimex"));
-#endif
 }
 
 QString DriveRoot::rootOfPath(const QString& absolutePath) {

@@ -1,33 +1,154 @@
 #include <zorimex/preferences/durable_write.h>
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+
+#include <windows.h>
 
 namespace zorimex {
 
-DurableWriter::DurableWriter() = default;
+namespace {
+
+// Not in every SDK's winerror.h.
+constexpr unsigned long kErrorDiskQuotaExceeded = 1295;
+
+AppError windowsError(unsigned long code, const QString& path) {
+    return AppError::make(errorNumberForWindowsError(code), path,
+                          qt_error_string(static_cast<int>(code)));
+}
+
+std::wstring nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+/// Opens a new, empty file beside the target under a name nobody else uses.
+HANDLE createTemporaryBeside(const QString& folder, const QString& fileName, QString& tempPath) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = QStringLiteral("%1/.%2.%3.tmp")
+                       .arg(folder, fileName)
+                       .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const HANDLE file = CreateFileW(nativePath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+/// A writer killed between creating its temporary file and the replacement leaves that file
+/// behind. One older than any write could take is removed before the next write; a younger one
+/// may belong to another instance still writing.
+void removeStaleTemporaries(const QString& folder, const QString& fileName) {
+    constexpr qint64 kStaleAfterSeconds = 600;
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
+    const QStringList pattern{QStringLiteral(".%1.*.tmp").arg(fileName)};
+    const auto leftovers =
+        QDir(folder).entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& leftover : leftovers)
+        if (leftover.lastModified().toUTC() < staleBefore)
+            QFile::remove(leftover.absoluteFilePath());
+}
+
+bool systemWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
+    DWORD done = 0;
+    const bool ok = WriteFile(static_cast<HANDLE>(file), buffer, count, &done, nullptr);
+    *written = done;
+    return ok;
+}
+bool systemFlush(void* file) {
+    return FlushFileBuffers(static_cast<HANDLE>(file));
+}
+bool systemClose(void* file) {
+    return CloseHandle(static_cast<HANDLE>(file));
+}
+bool systemReplace(const wchar_t* from, const wchar_t* to) {
+    // Write-through: the call returns once the new name is on the disk.
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+} // namespace
+
+WindowsFileCalls WindowsFileCalls::system() {
+    return {systemWrite, systemFlush, systemClose, systemReplace};
+}
+
+DurableWriter::DurableWriter() : calls_(WindowsFileCalls::system()) {}
+
+int errorNumberForWindowsError(unsigned long code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_INVALID_DRIVE:
+        return error_number::PathNotFound;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case kErrorDiskQuotaExceeded:
+        return error_number::DiskFull;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return error_number::PathFileAccess;
+    default:
+        return error_number::DeviceIo;
+    }
+}
 
 std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
     const QFileInfo requested(path);
-    if (!QFileInfo(requested.absolutePath()).isDir())
+    const QString folder = requested.absolutePath();
+    if (!QFileInfo(folder).isDir())
         return AppError::make(error_number::PathNotFound, path);
-    if (requested.isDir() || (requested.exists() && !requested.isWritable()))
-        return AppError::make(error_number::PathFileAccess, path);
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return AppError::make(error_number::PathFileAccess, path, file.errorString());
-    // commit() can report success after a buffered write failed and would then put an empty file
-    // in place of the old one, so the write and the flush are checked here and the save is
-    // abandoned when either fails.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting(); // the destructor then removes the temporary file
-        return AppError::make(error_number::DeviceIo, path, reason);
+    // Replacing would happily take the place of a read-only file; the user's protection counts
+    // for more than the new answer. A folder where the file belongs stays too.
+    const DWORD attributes = GetFileAttributesW(nativePath(requested.absoluteFilePath()).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
+        return windowsError(ERROR_ACCESS_DENIED, path);
+
+    removeStaleTemporaries(folder, requested.fileName());
+    QString tempPath;
+    HANDLE file = createTemporaryBeside(folder, requested.fileName(), tempPath);
+    if (file == INVALID_HANDLE_VALUE)
+        return windowsError(GetLastError(), path);
+
+    const auto fail = [&](unsigned long code) {
+        if (file != INVALID_HANDLE_VALUE)
+            calls_.close(file);
+        DeleteFileW(nativePath(tempPath).c_str());
+        return windowsError(code, path);
+    };
+
+    const char* data = bytes.data();
+    auto remaining = static_cast<unsigned long>(bytes.size());
+    while (remaining > 0) {
+        unsigned long written = 0;
+        if (!calls_.write(file, data, remaining, &written))
+            return fail(GetLastError());
+        if (written == 0)
+            return fail(ERROR_WRITE_FAULT);
+        data += written;
+        remaining -= written;
     }
-    if (!file.commit())
-        return AppError::make(error_number::DeviceIo, path, file.errorString());
+    if (!calls_.flush(file))
+        return fail(GetLastError());
+    const bool closed = calls_.close(file);
+    file = INVALID_HANDLE_VALUE;
+    if (!closed)
+        return fail(GetLastError());
+    if (!calls_.replace(nativePath(tempPath).c_str(),
+                        nativePath(requested.absoluteFilePath()).c_str()))
+        return fail(GetLastError());
     return std::nullopt;
 }
 

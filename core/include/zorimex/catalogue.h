@@ -19,6 +19,7 @@ struct Currency {
     std::string_view name;    // what Text6 shows
     double listRate;          // yen per unit, chosen from the list
     double mapRate;           // yen per unit, chosen from the map
+    std::string_view isoCode; // ISO 4217, for callers outside the windows
 };
 
 /// All seventeen rows, in row order.

@@ -1,8 +1,8 @@
 #pragma once
 // "The current drive": the folder that root-relative paths such as
-// "\Program Files\Zorimex 2002\or.txt" are resolved against. On Windows it is the root of the
-// drive (or network share) of the process's current directory. Other platforms have no drives and
-// a user usually cannot write under "/", so there the program's own data folder plays that part.
+// "\Program Files\Zorimex 2002\or.txt" are resolved against. A normal user can write neither
+// under "/" nor under a Windows drive's "\Program Files", so on every platform the program's own
+// folder in the user's data folder plays that part.
 
 #include <QString>
 
@@ -14,10 +14,10 @@ public:
     /// folder makes an invalid root.
     explicit DriveRoot(const QString& folder);
 
-    /// The platform's current drive root: on Windows the root of QDir::currentPath()'s drive;
-    /// elsewhere "<generic data location>/Zorimex" (on Linux ~/.local/share/Zorimex), which does
-    /// not depend on the organisation or application name set on QCoreApplication, so it may be
-    /// called before the application object exists. Invalid when the platform has no such folder.
+    /// The program's drive root: "<generic data location>/Zorimex" (on Linux
+    /// ~/.local/share/Zorimex, on Windows %LOCALAPPDATA%\Zorimex), which does not depend on the
+    /// organisation or application name set on QCoreApplication, so it may be called before the
+    /// application object exists. Invalid when the platform has no such folder.
     static DriveRoot current();
 
     /// The root of the drive or share a Windows-style absolute path lies on: "C:/dir" -> "C:/",

@@ -29,6 +29,18 @@ struct PosixFileCalls {
     /// The real calls.
     static PosixFileCalls system();
 };
+#else
+/// The Windows calls a replacement makes once its temporary file is open, each failing with
+/// GetLastError() set. Tests swap single calls for failing ones.
+struct WindowsFileCalls {
+    bool (*write)(void* file, const void* buffer, unsigned long count, unsigned long* written);
+    bool (*flush)(void* file);
+    bool (*close)(void* file);
+    bool (*replace)(const wchar_t* from, const wchar_t* to);
+
+    /// The real calls: WriteFile, FlushFileBuffers, CloseHandle and MoveFileExW.
+    static WindowsFileCalls system();
+};
 #endif
 
 class DurableWriter {
@@ -37,6 +49,8 @@ public:
     DurableWriter();
 #ifndef Q_OS_WIN
     explicit DurableWriter(const PosixFileCalls& calls) : calls_(calls) {}
+#else
+    explicit DurableWriter(const WindowsFileCalls& calls) : calls_(calls) {}
 #endif
 
     /// Makes the file at path hold exactly bytes. Fails, changing nothing, when the folder is
@@ -47,7 +61,14 @@ public:
 private:
 #ifndef Q_OS_WIN
     PosixFileCalls calls_;
+#else
+    WindowsFileCalls calls_;
 #endif
 };
+
+#ifdef Q_OS_WIN
+/// The error number for a Windows error code (GetLastError()) from opening, writing or renaming.
+int errorNumberForWindowsError(unsigned long code);
+#endif
 
 } // namespace zorimex

@@ -1,0 +1,86 @@
+// The Windows side of RunWriter: CreateProcessW, and TerminateProcess for the kill, which ends
+// the writer as abruptly as SIGKILL does (no handler, no flush, no clean-up).
+
+#include "writer_process.h"
+
+#include <QDir>
+
+#include <string>
+#include <thread>
+
+#include <windows.h>
+
+namespace zorimex::test {
+namespace {
+
+// The exit code TerminateProcess gives the writer; the writer itself only exits with 0 to 2.
+constexpr UINT kKilledExitCode = 0xDEAD;
+
+std::wstring quoted(const QString& argument) {
+    return L"\"" + QDir::toNativeSeparators(argument).toStdWString() + L"\"";
+}
+
+QByteArray readAll(HANDLE pipe) {
+    QByteArray bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, static_cast<qsizetype>(got));
+    return bytes;
+}
+
+} // namespace
+
+WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer,
+                    std::optional<std::chrono::microseconds> killAfter) {
+    WriterRun run;
+    SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE errorRead = nullptr;
+    HANDLE errorWrite = nullptr;
+    if (!CreatePipe(&errorRead, &errorWrite, &inheritable, 0))
+        return run;
+    SetHandleInformation(errorRead, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdError = errorWrite;
+    std::wstring commandLine =
+        quoted(writer) + L" " + quoted(driveRoot) + L" " + static_cast<wchar_t>(answer);
+    PROCESS_INFORMATION child{};
+
+    const auto start = std::chrono::steady_clock::now();
+    const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &child);
+    CloseHandle(errorWrite);
+    if (!created) {
+        CloseHandle(errorRead);
+        return run;
+    }
+    run.started = true;
+
+    if (killAfter) {
+        const auto remaining = *killAfter - std::chrono::duration_cast<std::chrono::microseconds>(
+                                                std::chrono::steady_clock::now() - start);
+        if (remaining.count() > 0)
+            std::this_thread::sleep_for(remaining);
+        // Fails harmlessly when the writer has already exited.
+        TerminateProcess(child.hProcess, kKilledExitCode);
+    }
+    // stderr is small (one report at most), so reading it to its end before waiting cannot block
+    // the child on a full pipe.
+    run.errorText = readAll(errorRead);
+    CloseHandle(errorRead);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    run.elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+    DWORD code = 0;
+    GetExitCodeProcess(child.hProcess, &code);
+    run.killed = code == kKilledExitCode;
+    run.exitCode = run.killed ? -1 : static_cast<int>(code);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return run;
+}
+
+} // namespace zorimex::test

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a cross-built Windows program under Wine the way the tests and the scripts need it:
+# CMake's CMAKE_CROSSCOMPILING_EMULATOR, so every test runs through here.
+#
+# - Wine hands no QT_* variable to a Windows program; a WINEQT_* one arrives as QT_*. So every
+#   QT_* variable is passed on under its WINE name.
+# - The offscreen platform finds no fonts of its own on Windows: QT_QPA_FONTDIR points it at the
+#   same Japanese faces the Linux tests use.
+# - QtTest's output into a pipe is lost under Wine, so a QtTest program writes it to a file, which
+#   is then copied to standard output.
+# - The Qt and mingw runtime DLLs are found through WINEPATH.
+#
+# ZORIMEX_QT_WINDOWS (the Qt prefix) and WINEPREFIX come from build.sh or the test's environment
+# (set by CMake).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+program=$1
+shift
+
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+runtime=$("$here/mingw-runtime-dirs.sh")
+export WINEPATH="${ZORIMEX_QT_WINDOWS:+$ZORIMEX_QT_WINDOWS/bin;}$runtime${WINEPATH:+;$WINEPATH}"
+if [ -z "${QT_QPA_FONTDIR:-}" ] && [ -n "${ZORIMEX_WINDOWS_FONTS:-}" ]; then
+  export QT_QPA_FONTDIR="$ZORIMEX_WINDOWS_FONTS"
+fi
+while IFS='=' read -r name _; do
+  [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done < <(env)
+
+if x86_64-w64-mingw32-objdump -p "$program" 2>/dev/null | grep -q 'DLL Name: Qt6Test.dll'; then
+  log=$(mktemp --suffix=.txt)
+  status=0
+  wine "$program" "$@" -o "$log,txt" || status=$?
+  cat "$log"
+  rm -f "$log"
+  exit $status
+fi
+exec wine "$program" "$@"

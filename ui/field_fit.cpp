@@ -1,0 +1,55 @@
+#include "field_fit.h"
+
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <cmath>
+
+namespace zorimex::ui {
+namespace {
+
+// QLineEdit keeps this much room between its contents rectangle and the text on either side,
+// and one pixel behind the text for the cursor.
+constexpr int kInnerMargin = 2;
+constexpr int kCursorWidth = 1;
+constexpr int kNarrowestStretch = 75;
+
+int roomForText(const QLineEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, field)
+                                         : 0;
+    const QRect contents =
+        field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    return contents.marginsRemoved(field->textMargins()).width() - 2 * kInnerMargin - kCursorWidth;
+}
+
+int stretchToFit(const QFont& designed, const QString& text, int room) {
+    const qreal needed = QFontMetricsF(designed).horizontalAdvance(text);
+    if (needed <= room || needed <= 0)
+        return 100;
+    // Stretch steps are whole percent: round down so the narrowed text is within the room.
+    const int stretch = static_cast<int>(std::floor(100.0 * room / needed));
+    return std::max(stretch, kNarrowestStretch);
+}
+
+} // namespace
+
+void NarrowTextToFit(QLineEdit* field) {
+    const QFont designed = field->font();
+    const auto fit = [field, designed] {
+        QFont font = designed;
+        const int stretch = stretchToFit(designed, field->text(), roomForText(field));
+        if (stretch != 100)
+            font.setStretch(stretch);
+        if (font != field->font())
+            field->setFont(font);
+    };
+    QObject::connect(field, &QLineEdit::textChanged, field, fit);
+    fit();
+}
+
+} // namespace zorimex::ui

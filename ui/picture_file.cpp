@@ -1,0 +1,23 @@
+#include "picture_file.h"
+
+#include <QFileInfo>
+
+namespace zorimex::ui {
+
+QPixmap LoadPicture(const QString& path, qreal devicePixelRatio) {
+    if (path.isEmpty())
+        return {};
+    if (devicePixelRatio > 1.0) {
+        const QFileInfo file(path);
+        const QString dense =
+            file.path() + u'/' + file.completeBaseName() + QStringLiteral("@2x.") + file.suffix();
+        QPixmap picture(dense);
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(2.0);
+            return picture;
+        }
+    }
+    return QPixmap(path);
+}
+
+} // namespace zorimex::ui
