@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QRawFont>
 
 #include <array>
 #include <span>
@@ -81,7 +82,17 @@ std::span<const FontStandIn> FontStandIns() {
     static const std::vector<std::string> families = [] {
         const QStringList installed = QFontDatabase::families();
         const auto hasJapanese = [](const QString& family) {
-            return QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
+            if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese))
+                return true;
+            // A display face with the kana and the common kanji (RocknRoll One) is not declared
+            // as Japanese; what counts is that it draws what the windows write.
+            const QRawFont raw = QRawFont::fromFont(QFont(family));
+            if (!raw.isValid())
+                return false;
+            for (const QChar character : QStringLiteral("円あア万千"))
+                if (!raw.supportsCharacter(character))
+                    return false;
+            return true;
         };
         std::vector<std::string> chosen;
         for (const FaceChoices& face : Choices())

@@ -2,6 +2,7 @@
 // the system colour table, and captions that are never cut off.
 
 #include "caption_label.h"
+#include "japanese_fonts.h"
 #include "picture_button.h"
 #include "system_colours.h"
 #include "window_test_support.h"
