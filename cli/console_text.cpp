@@ -45,7 +45,9 @@ std::u16string Utf8ToUtf16(std::string_view text, bool keepIncompleteEnd, std::s
             ++pos;
             continue;
         }
-        char32_t value = length == 1 ? byte(pos) : byte(pos) & (0x7F >> length);
+        char32_t value = byte(pos);
+        if (length > 1)
+            value &= 0x7Fu >> length; // the lead byte's payload
         std::size_t i = 1;
         for (; i < length && pos + i < text.size() && (byte(pos + i) & 0xC0) == 0x80; ++i)
             value = (value << 6) | (byte(pos + i) & 0x3Fu);
