@@ -167,7 +167,8 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
             continue;
         try {
             runner.run(Json::parse(line));
-        } catch (const Json::parse_error&) {
+        } catch (const Json::exception&) {
+            // A parse error, or a number beyond the range of numbers (1e999): not valid input.
             err << "zorimex-cli script: line " << lineNumber << ": not valid JSON\n";
             out.flush();
             return kExitUsage;

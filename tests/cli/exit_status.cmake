@@ -46,11 +46,11 @@ foreach(row IN LISTS rows)
   list(GET fields 4 output)
   string(REPLACE "," ";" args "${args}")
   if(output STREQUAL "full")
-    execute_process(COMMAND ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+    execute_process(COMMAND ${EMULATOR} ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
       OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
     set(out "")
   else()
-    execute_process(COMMAND ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+    execute_process(COMMAND ${EMULATOR} ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
       RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
   endif()
   if(NOT status EQUAL expectedStatus OR NOT "${${stream}}" MATCHES "${pattern}")

@@ -130,8 +130,9 @@ TEST_P(ScriptUsageError, StopsAtTheLineAndNamesIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadLines, ScriptUsageError,
-    ::testing::Values(UsageRow{"not_json", "{\"set\": "}, UsageRow{"not_an_object", "[1, 2]"},
-                      UsageRow{"bare_string", "\"dump\""},
+    ::testing::Values(UsageRow{"not_json", "{\"set\": "},
+                      UsageRow{"number_beyond_range", "{\"dump\": 1e999}"},
+                      UsageRow{"not_an_object", "[1, 2]"}, UsageRow{"bare_string", "\"dump\""},
                       UsageRow{"unknown_event", "{\"press\": \"Command1\"}"},
                       UsageRow{"unknown_field", "{\"set\": \"Text12\", \"text\": \"1\"}"},
                       UsageRow{"field_zero", "{\"set\": \"Text0\", \"text\": \"1\"}"},
