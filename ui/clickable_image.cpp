@@ -23,25 +23,16 @@ void ClickableImage::paintEvent(QPaintEvent*) {
 }
 
 void ClickableImage::mousePressEvent(QMouseEvent* event) {
-    event->setAccepted(event->button() == Qt::LeftButton);
+    SingleClick::press(event);
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (releaseEndsDoubleClick_) {
-        releaseEndsDoubleClick_ = false;
-        return;
-    }
-    if (rect().contains(event->position().toPoint()))
+    if (click_.release(*this, event))
         emit clicked();
 }
 
 void ClickableImage::mouseDoubleClickEvent(QMouseEvent* event) {
-    // One click is one action: the double click's first click has already acted.
-    const bool left = event->button() == Qt::LeftButton;
-    releaseEndsDoubleClick_ = left;
-    event->setAccepted(left);
+    click_.doubleClick(event);
 }
 
 } // namespace zorimex::ui

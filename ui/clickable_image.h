@@ -2,6 +2,7 @@
 // An image control: a picture drawn unscaled at the top-left and clipped, which reports a click.
 // Like a label it has no window of its own in the design, so it never takes the focus.
 
+#include "single_click.h"
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -32,7 +33,7 @@ protected:
 private:
     // The platform turns the second press of a double click into a press of its own; its
     // release is not another click.
-    bool releaseEndsDoubleClick_ = false;
+    SingleClick click_;
     QString picturePath_;
     QPixmap pixmap_;
 };

@@ -4,6 +4,7 @@
 // press action.
 
 #include "caption_label.h"
+#include "single_click.h"
 
 namespace zorimex::ui {
 
@@ -32,7 +33,7 @@ protected:
 private:
     // The platform turns the second press of a double click into a press of its own; its
     // release is not another click.
-    bool releaseEndsDoubleClick_ = false;
+    SingleClick click_;
 };
 
 } // namespace zorimex::ui
