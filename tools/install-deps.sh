@@ -11,14 +11,5 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   appstream desktop-file-utils dpkg-dev file
 )
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash "$(dirname "$0")/apt-install-missing.sh" "${packages[@]}"
 echo "build dependencies installed"
