@@ -32,8 +32,16 @@ int stretchToFit(const QFont& designed, const QString& text, int room) {
     if (needed <= room || needed <= 0)
         return 100;
     // Stretch steps are whole percent: round down so the narrowed text is within the room.
-    const int stretch = static_cast<int>(std::floor(100.0 * room / needed));
-    return std::max(stretch, kNarrowestStretch);
+    int stretch = std::max(static_cast<int>(std::floor(100.0 * room / needed)), kNarrowestStretch);
+    // A hinting font engine (Windows') rounds each narrowed letter's advance to whole pixels, so
+    // the text may come out wider than the proportion says: measure, and narrow further.
+    QFont narrowed = designed;
+    for (; stretch > kNarrowestStretch; --stretch) {
+        narrowed.setStretch(stretch);
+        if (QFontMetricsF(narrowed).horizontalAdvance(text) <= room)
+            break;
+    }
+    return stretch;
 }
 
 } // namespace

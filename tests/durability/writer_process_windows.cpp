@@ -20,11 +20,15 @@ std::wstring quoted(const QString& argument) {
     return L"\"" + QDir::toNativeSeparators(argument).toStdWString() + L"\"";
 }
 
-QByteArray readAll(HANDLE pipe) {
+// What the exited writer left in the pipe; not read to the pipe's end, which another process
+// holding an inherited write end could put off indefinitely.
+QByteArray readWaiting(HANDLE pipe) {
     QByteArray bytes;
     char buffer[4096];
+    DWORD waiting = 0;
     DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0 &&
+           ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
         bytes.append(buffer, static_cast<qsizetype>(got));
     return bytes;
 }
@@ -49,9 +53,11 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
         quoted(writer) + L" " + quoted(driveRoot) + L" " + static_cast<wchar_t>(answer);
     PROCESS_INFORMATION child{};
 
+    // Without a console: Wine gives a console program a console host of its own, which outlives
+    // a killed writer and would hold the test's inherited output open.
     const auto start = std::chrono::steady_clock::now();
     const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &child);
+                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
     CloseHandle(errorWrite);
     if (!created) {
         CloseHandle(errorRead);
@@ -67,11 +73,11 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
         // Fails harmlessly when the writer has already exited.
         TerminateProcess(child.hProcess, kKilledExitCode);
     }
-    // stderr is small (one report at most), so reading it to its end before waiting cannot block
-    // the child on a full pipe.
-    run.errorText = readAll(errorRead);
-    CloseHandle(errorRead);
+    // stderr is small (one report at most), so the pipe's buffer holds it all and waiting first
+    // cannot block the writer on a full pipe.
     WaitForSingleObject(child.hProcess, INFINITE);
+    run.errorText = readWaiting(errorRead);
+    CloseHandle(errorRead);
     run.elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
     DWORD code = 0;

@@ -82,6 +82,9 @@ echo "built ($(($(date +%s) - start)) s)"
 if [ "${ZORIMEX_WINDOWS_TESTS:-1}" != 0 ]; then
   # One Wine server for all the tests rather than one started and stopped per test; it must not
   # hold this script's output open, and goes when the script ends, whatever way.
+  # A server left from an earlier run on this prefix would refuse the new one's options.
+  wineserver --kill >/dev/null 2>&1 || true
+  wineserver --wait >/dev/null 2>&1 || true
   trap 'wineserver --kill >/dev/null 2>&1 || true' EXIT
   wineserver --persistent=600 </dev/null >/dev/null 2>&1
   # Wine's own services start with the first program; started here, they do not inherit (and

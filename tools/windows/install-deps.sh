@@ -7,9 +7,9 @@ packages=(
   build-essential cmake ninja-build pkg-config perl python3 dpkg-dev file
   qt6-base-dev qt6-base-dev-tools
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-  googletest
+  googletest nlohmann-json3-dev
   wine wine64 xvfb xauth x11-utils imagemagick
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
   nsis zip unzip
 )
 bash "$(dirname "$0")/../apt-install-missing.sh" "${packages[@]}"

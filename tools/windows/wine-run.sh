@@ -28,7 +28,9 @@ while IFS='=' read -r name _; do
   [[ $name == QT_* ]] && export "WINE$name=${!name}"
 done < <(env)
 
-if x86_64-w64-mingw32-objdump -p "$program" 2>/dev/null | grep -q 'DLL Name: Qt6Test.dll'; then
+# Read whole: grep -q would stop objdump early, and pipefail would count that as no match.
+imports=$(x86_64-w64-mingw32-objdump -p "$program" 2>/dev/null || true)
+if [[ $imports == *"DLL Name: Qt6Test.dll"* ]]; then
   log=$(mktemp --suffix=.txt)
   status=0
   wine "$program" "$@" -o "$log,txt" || status=$?
