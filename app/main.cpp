@@ -1,10 +1,10 @@
 // Zorimex: foreign money to yen, the way a Japanese reader says it.
 
-#include "application_setup.h"
 #include "command_line.h"
 #include "display_check.h"
 #include "startup.h"
-#include "window_registry.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>

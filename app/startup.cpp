@@ -1,13 +1,13 @@
 #include "startup.h"
 
-#include "failure_report.h"
-#include "form1.h"
-#include "form2.h"
-#include "form7.h"
-#include "web_links.h"
-#include "web_pane.h"
-#include "window_registry.h"
 #include "window_wiring.h"
+#include "zorimex/ui/failure_report.h"
+#include "zorimex/ui/form1.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/web_pane.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QEvent>
 #include <QTimer>

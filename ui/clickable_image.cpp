@@ -1,4 +1,4 @@
-#include "clickable_image.h"
+#include "zorimex/ui/clickable_image.h"
 
 #include "picture_file.h"
 

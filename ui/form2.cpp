@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "zorimex/ui/form2.h"
 
 #include "design_properties.h"
 #include "ui_form2.h"

@@ -1,4 +1,4 @@
-#include "form5.h"
+#include "zorimex/ui/form5.h"
 
 #include "design_properties.h"
 #include "ui_form5.h"

@@ -1,4 +1,4 @@
-#include "form6.h"
+#include "zorimex/ui/form6.h"
 
 #include "design_properties.h"
 #include "ui_form6.h"

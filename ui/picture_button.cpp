@@ -1,4 +1,4 @@
-#include "picture_button.h"
+#include "zorimex/ui/picture_button.h"
 
 #include "picture_file.h"
 

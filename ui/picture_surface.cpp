@@ -1,8 +1,8 @@
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
-#include "line_shape.h"
 #include "picture_file.h"
-#include "system_colours.h"
+#include "zorimex/ui/line_shape.h"
+#include "zorimex/ui/system_colours.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "web_pane.h"
+#include "zorimex/ui/web_pane.h"
 
 #include <zorimex/webpane/address_link.h>
 #include <zorimex/webpane/web_pane_loader.h>

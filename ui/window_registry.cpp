@@ -1,4 +1,4 @@
-#include "window_registry.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -3,13 +3,13 @@
 // program's start as main() runs it, the failure report read off the screen and closed the way a
 // user closes it, and a look at which windows are there.
 
-#include "application_setup.h"
-#include "form2.h"
 #include "startup.h"
-#include "web_links.h"
-#include "web_pane.h"
-#include "window_registry.h"
 #include "window_test_support.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/web_pane.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>

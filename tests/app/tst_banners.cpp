@@ -2,10 +2,10 @@
 // the desktop's browser, and a browser that cannot be started is reported while the program
 // goes on.
 
-#include "clickable_image.h"
-#include "form2.h"
 #include "startup_test_support.h"
-#include "web_links.h"
+#include "zorimex/ui/clickable_image.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>

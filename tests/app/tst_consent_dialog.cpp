@@ -2,10 +2,10 @@
 // byte for byte, which windows remain and what the browser pane was told, before and after the
 // start-up window's "OK"; the keyboard; the next start; and answers whose write fails.
 
-#include "form2.h"
 #include "startup_test_support.h"
-#include "web_links.h"
-#include "web_pane.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/web_pane.h"
 
 #include <zorimex/preferences/durable_write.h>
 

@@ -2,11 +2,11 @@
 // pane is told and when it starts, the failure reports and exit status of a start that cannot
 // read the file, and what the start-up window's buttons and frame do afterwards.
 
-#include "form2.h"
-#include "form7.h"
 #include "startup_test_support.h"
-#include "web_links.h"
-#include "web_pane.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/web_pane.h"
 
 #include <zorimex/webpane/address_link.h>
 

@@ -2,14 +2,14 @@
 
 #include "random_text.h"
 
-#include "clickable_image.h"
-#include "clickable_label.h"
-#include "form2.h"
-#include "form7.h"
 #include "startup.h"
-#include "web_links.h"
-#include "web_pane.h"
-#include "window_registry.h"
+#include "zorimex/ui/clickable_image.h"
+#include "zorimex/ui/clickable_label.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/web_pane.h"
+#include "zorimex/ui/window_registry.h"
 
 #include "zorimex/actions.h"
 #include "zorimex/catalogue.h"

@@ -4,8 +4,8 @@
 
 #include "monkey.h"
 
-#include "application_setup.h"
-#include "window_registry.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

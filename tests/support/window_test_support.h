@@ -3,16 +3,16 @@
 // found by number and controls by name, as a user (or a probe) finds them, and a stand-in for the
 // desktop's browser.
 
-#include "application_setup.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
-#include "window_registry.h"
 #include "window_wiring.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/form1.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form3.h"
+#include "zorimex/ui/form4.h"
+#include "zorimex/ui/form5.h"
+#include "zorimex/ui/form6.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,8 +1,8 @@
 // The main window driven as a user drives it: typing, choosing a currency, the three "換算"
 // buttons, "もっと正確！", the menus and the keyboard.
 
-#include "form2.h"
 #include "window_test_support.h"
+#include "zorimex/ui/form2.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

@@ -1,14 +1,14 @@
 // Each window checked against its definition on the live widgets: frame, geometry, captions,
 // fonts, colours, pictures, front-to-back order, tab order and initial focus.
 
-#include "caption_label.h"
-#include "clickable_image.h"
-#include "line_shape.h"
-#include "picture_button.h"
-#include "picture_surface.h"
-#include "system_colours.h"
-#include "web_pane.h"
 #include "window_test_support.h"
+#include "zorimex/ui/caption_label.h"
+#include "zorimex/ui/clickable_image.h"
+#include "zorimex/ui/line_shape.h"
+#include "zorimex/ui/picture_button.h"
+#include "zorimex/ui/picture_surface.h"
+#include "zorimex/ui/system_colours.h"
+#include "zorimex/ui/web_pane.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -2,8 +2,8 @@
 // reference, fresh after an unload, every window gone at an end command, and the program ending
 // when its last visible window closes.
 
-#include "form7.h"
 #include "window_test_support.h"
+#include "zorimex/ui/form7.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

@@ -1,16 +1,16 @@
 // Renders every window at its designed size to PNG files, for looking at the artwork and layout
 // without a desktop: zorimex-screenshot <folder>. Runs on the offscreen platform as well.
 
-#include "application_setup.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
-#include "window_registry.h"
 #include "window_wiring.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/form1.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form3.h"
+#include "zorimex/ui/form4.h"
+#include "zorimex/ui/form5.h"
+#include "zorimex/ui/form6.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QAbstractButton>
 #include <QApplication>

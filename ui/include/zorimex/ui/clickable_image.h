@@ -2,7 +2,7 @@
 // An image control: a picture drawn unscaled at the top-left and clipped, which reports a click.
 // Like a label it has no window of its own in the design, so it never takes the focus.
 
-#include "single_click.h"
+#include "zorimex/ui/single_click.h"
 #include <QPixmap>
 #include <QString>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 // The hotel-rate window: standard single-room rates per night and a button that closes it.
 
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The advice window: cautions for travellers and a button that closes it.
 
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <memory>
 
