@@ -6,8 +6,9 @@
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
-#include "zorimex/ui/web_pane.h"
 #include "zorimex/ui/window_registry.h"
+
+#include <zorimex/webpane/web_pane.h>
 
 #include <QEvent>
 #include <QTimer>
@@ -58,14 +59,14 @@ bool startupWindowPainted = false;
 
 // The one rule for both navigations (a "Y" at start-up and はい): the pane loads the page once
 // the start-up window is on the screen, without waiting for the main window to be shown.
-void NavigateToLatestPage(ui::WebPane* pane) {
+void NavigateToLatestPage(webpane::WebPane* pane) {
     pane->navigate(latestVersionPage());
     if (startupWindowPainted)
-        QTimer::singleShot(0, pane, &ui::WebPane::startLoading);
+        QTimer::singleShot(0, pane, &webpane::WebPane::startLoading);
 }
 
 // The main window's pane, if the main window is loaded; referring to it would load it.
-ui::WebPane* loadedPane(WindowRegistry& windows) {
+webpane::WebPane* loadedPane(WindowRegistry& windows) {
     auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(ui::Form2::kNumber));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
@@ -132,7 +133,7 @@ std::optional<int> StartProgram(const PreferenceFile& preferences,
     // first).
     new AfterFirstPaint(startupWindow, [&windows] {
         startupWindowPainted = true;
-        if (ui::WebPane* pane = loadedPane(windows))
+        if (webpane::WebPane* pane = loadedPane(windows))
             pane->startLoading();
     });
     windows.show(startupWindow);

@@ -87,7 +87,7 @@ QString Form2::fieldText(Field which) const {
     return field(which)->text();
 }
 
-WebPane* Form2::browserPane() const {
+webpane::WebPane* Form2::browserPane() const {
     return ui_->WebBrowser1;
 }
 

@@ -8,11 +8,11 @@
 #include "zorimex/ui/application_setup.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
-#include "zorimex/ui/web_pane.h"
 #include "zorimex/ui/window_registry.h"
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -113,7 +113,7 @@ private:
 inline const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
 
 /// The main window's pane, when the main window is loaded.
-inline ui::WebPane* LoadedPane() {
+inline webpane::WebPane* LoadedPane() {
     auto* mainWindow = qobject_cast<ui::Form2*>(ui::WindowRegistry::instance().loaded(2));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }

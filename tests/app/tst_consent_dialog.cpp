@@ -5,9 +5,9 @@
 #include "startup_test_support.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
-#include "zorimex/ui/web_pane.h"
 
 #include <zorimex/preferences/durable_write.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QProcess>
 #include <QSignalSpy>

@@ -6,9 +6,9 @@
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
-#include "zorimex/ui/web_pane.h"
 
 #include <zorimex/webpane/address_link.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QSignalSpy>
 

@@ -8,13 +8,13 @@
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
-#include "zorimex/ui/web_pane.h"
 #include "zorimex/ui/window_registry.h"
 
 #include "zorimex/actions.h"
 #include "zorimex/catalogue.h"
 
 #include <zorimex/preferences/preference_file.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QAbstractButton>
 #include <QAction>

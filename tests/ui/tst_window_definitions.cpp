@@ -8,7 +8,8 @@
 #include "zorimex/ui/picture_button.h"
 #include "zorimex/ui/picture_surface.h"
 #include "zorimex/ui/system_colours.h"
-#include "zorimex/ui/web_pane.h"
+
+#include <zorimex/webpane/web_pane.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -648,7 +649,7 @@ void WindowDefinitionsTest::tabOrderFromInitialFocus() {
     QFETCH(QStringList, order);
     const bool afterLoad = form < 0; // the main window once its pane has made its browser
     QWidget* window = ShowForm(std::abs(form));
-    auto* pane = window->findChild<WebPane*>(QStringLiteral("WebBrowser1"));
+    auto* pane = window->findChild<zorimex::webpane::WebPane*>(QStringLiteral("WebBrowser1"));
     if (afterLoad) {
         pane->navigate(QUrl(QStringLiteral("https://home.zrmx.example/")));
         QTRY_VERIFY(pane->content());
