@@ -3,12 +3,6 @@
 
 #include "zorimex/ui/picture_surface.h"
 
-#include <memory>
-
-namespace Ui {
-class Form5;
-}
-
 namespace zorimex::ui {
 
 class Form5 : public PictureSurface {
@@ -17,10 +11,6 @@ class Form5 : public PictureSurface {
 public:
     static constexpr int kNumber = 5;
     explicit Form5(QWidget* parent = nullptr);
-    ~Form5() override;
-
-private:
-    std::unique_ptr<Ui::Form5> ui_;
 };
 
 } // namespace zorimex::ui

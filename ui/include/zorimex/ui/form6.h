@@ -3,12 +3,6 @@
 
 #include "zorimex/ui/picture_surface.h"
 
-#include <memory>
-
-namespace Ui {
-class Form6;
-}
-
 namespace zorimex::ui {
 
 class Form6 : public PictureSurface {
@@ -17,10 +11,6 @@ class Form6 : public PictureSurface {
 public:
     static constexpr int kNumber = 6;
     explicit Form6(QWidget* parent = nullptr);
-    ~Form6() override;
-
-private:
-    std::unique_ptr<Ui::Form6> ui_;
 };
 
 } // namespace zorimex::ui
