@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include "window_wiring.h"
 #include "zorimex/ui/failure_report.h"
 #include "zorimex/ui/form1.h"
 #include "zorimex/ui/form2.h"
@@ -73,12 +72,12 @@ webpane::WebPane* loadedPane(WindowRegistry& windows) {
 
 // はい and いいえ: the answer is on disk before the dialog goes. A write that fails is reported
 // and the handler stops there: the dialog stays open for another try, and はい starts no page.
-void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char answer) {
+void RecordAnswer(const PreferenceFile& preferences, WindowRegistry& windows, ui::Form7* dialog,
+                  char answer) {
     if (const auto failure = preferences.write(answer)) {
         ui::ReportFailure(*failure);
         return;
     }
-    auto& windows = WindowRegistry::instance();
     windows.unload(dialog);
     if (answer == 'Y')
         NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
@@ -87,10 +86,12 @@ void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char ans
 void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& windows) {
     ui::Form7* dialog = windows.window<ui::Form7>();
     // The dialog is the only place these answers come from, and it is shown only here.
-    QObject::connect(dialog, &ui::Form7::yesChosen, dialog,
-                     [preferences, dialog] { RecordAnswer(preferences, dialog, 'Y'); });
-    QObject::connect(dialog, &ui::Form7::noChosen, dialog,
-                     [preferences, dialog] { RecordAnswer(preferences, dialog, 'N'); });
+    QObject::connect(dialog, &ui::Form7::yesChosen, dialog, [preferences, &windows, dialog] {
+        RecordAnswer(preferences, windows, dialog, 'Y');
+    });
+    QObject::connect(dialog, &ui::Form7::noChosen, dialog, [preferences, &windows, dialog] {
+        RecordAnswer(preferences, windows, dialog, 'N');
+    });
     windows.show(dialog);
 }
 
@@ -118,10 +119,8 @@ int FailStartup(WindowRegistry& windows, const AppError& failure) {
 
 } // namespace
 
-std::optional<int> StartProgram(const PreferenceFile& preferences,
+std::optional<int> StartProgram(WindowRegistry& windows, const PreferenceFile& preferences,
                                 const std::optional<AppError>& installFailure) {
-    ConnectWindows();
-    auto& windows = WindowRegistry::instance();
     if (installFailure)
         return FailStartup(windows, *installFailure);
     startupWindowPainted = false; // a start of its own (tests start the program many times)

@@ -67,12 +67,7 @@ void ConnectSelectionWindow(WindowRegistry& windows, ui::Form4* selection) {
 
 } // namespace
 
-void ConnectWindows() {
-    static bool connected = false;
-    if (connected)
-        return;
-    connected = true;
-    auto& windows = WindowRegistry::instance();
+void ConnectWindows(WindowRegistry& windows) {
     QObject::connect(&windows, &WindowRegistry::created, &windows,
                      [&windows](QWidget* window, int formNumber) {
                          switch (formNumber) {

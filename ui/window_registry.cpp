@@ -5,9 +5,10 @@
 
 namespace zorimex::ui {
 
-WindowRegistry& WindowRegistry::instance() {
-    static WindowRegistry registry;
-    return registry;
+WindowRegistry::WindowRegistry(QObject* parent) : QObject(parent) {}
+
+WindowRegistry::~WindowRegistry() {
+    destroyAll();
 }
 
 void WindowRegistry::adopt(QWidget* window, int formNumber) {

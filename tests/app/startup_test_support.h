@@ -31,6 +31,7 @@ namespace zorimex::app::test {
 using ui::test::BrowserStandIn;
 using ui::test::DestroyAllWindows;
 using ui::test::PrepareApplicationOnce;
+using ui::test::Windows;
 
 /// A drive root of its own, with "Program Files/Zorimex 2002" below it when asked for.
 class TemporaryDrive {
@@ -68,7 +69,7 @@ private:
 /// installation, then the start-up window.
 inline std::optional<int> StartLikeMain(const PreferenceFile& preferences) {
     const auto installFailure = preferences.ensureInstalled();
-    return StartProgram(preferences, installFailure);
+    return StartProgram(Windows(), preferences, installFailure);
 }
 
 /// What a failure report showed.
@@ -96,7 +97,7 @@ private:
         handled_ = box;
         SeenReport report{box->windowTitle(), box->text(), {}};
         for (int form = 1; form <= 7; ++form)
-            if (QWidget* window = ui::WindowRegistry::instance().loaded(form))
+            if (QWidget* window = Windows().loaded(form))
                 if (window->isVisible())
                     report.visibleProgramWindows << window->objectName();
         reports_ << report;
@@ -114,14 +115,14 @@ inline const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
 
 /// The main window's pane, when the main window is loaded.
 inline webpane::WebPane* LoadedPane() {
-    auto* mainWindow = qobject_cast<ui::Form2*>(ui::WindowRegistry::instance().loaded(2));
+    auto* mainWindow = qobject_cast<ui::Form2*>(Windows().loaded(2));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
 
 inline QString WindowState() {
     QStringList state;
     for (int form = 1; form <= 7; ++form)
-        if (QWidget* window = ui::WindowRegistry::instance().loaded(form))
+        if (QWidget* window = Windows().loaded(form))
             state << window->objectName() + (window->isVisible() ? QString() : QStringLiteral("*"));
     return state.join(QLatin1Char(' '));
 }

@@ -6,6 +6,7 @@
 // what the rules allow. The same seed makes the same events.
 
 #include "zorimex/fields.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QObject>
 #include <QPointer>
@@ -89,6 +90,8 @@ private:
     void fail(const QString& why);
     int below(int bound) { return static_cast<int>(random_.bounded(static_cast<quint32>(bound))); }
 
+    // The program's windows, as main() owns them; declared first, so they go last.
+    ui::WindowRegistry windows_;
     QRandomGenerator random_;
     QTimer nextStep_;
     QString driveRoot_;

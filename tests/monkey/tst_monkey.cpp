@@ -5,7 +5,6 @@
 #include "monkey.h"
 
 #include "zorimex/ui/application_setup.h"
-#include "zorimex/ui/window_registry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,10 +47,8 @@ private slots:
         g_testLogHandler = qInstallMessageHandler(dropOffscreenPlatformNotes);
     }
     void cleanupTestCase() { qInstallMessageHandler(g_testLogHandler); }
-    void cleanup() {
-        zorimex::ui::WindowRegistry::instance().destroyAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    // The monkey's windows go with it.
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void randomEventsKeepTheRules_data();
     void randomEventsKeepTheRules();

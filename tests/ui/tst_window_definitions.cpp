@@ -136,7 +136,7 @@ void WindowDefinitionsTest::fixedScreenPosition() {
     for (int opening = 0; opening < 2; ++opening) {
         QWidget* window = ShowForm(form);
         QCOMPARE(window->geometry().topLeft(), clientTwips / 15);
-        WindowRegistry::instance().destroyAll();
+        Windows().destroyAll();
         SettleDeletions();
     }
 }
