@@ -61,7 +61,6 @@ void WindowRegistry::endProgram() {
             window->deleteLater();
         }
     }
-    emit programEnded();
     QCoreApplication::exit(0);
 }
 

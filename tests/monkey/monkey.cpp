@@ -32,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -117,7 +118,6 @@ Monkey::Monkey(quint32 seed, QString driveRoot) : random_(seed), driveRoot_(std:
     // the next run.
     nextStep_.setSingleShot(true);
     connect(&nextStep_, &QTimer::timeout, this, &Monkey::step);
-    connect(&windows_, &WindowRegistry::programEnded, this, [this] { endCommandRan_ = true; });
     // Banners hand their page to the desktop's browser; here the hand-over is only counted.
     // Now and then no browser can be started, and the banner must say so in a box.
     ui::SetExternalBrowser([this](const QUrl& url) {
@@ -174,7 +174,7 @@ bool Monkey::startProgram() {
     ++statistics_.programRuns;
     model_ = Fields{};
     mainWindow_ = nullptr;
-    endCommandRan_ = false;
+    loadedBeforeEvent_.clear();
     closesInLastEvent_ = 0;
     waitsForEnd_ = 0;
     exactAmountClicks_ = exactAmountBoxes_ = 0;
@@ -219,9 +219,12 @@ bool Monkey::startProgram() {
 
 void Monkey::finishProgram(int exitCode) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool endCommandRan =
+        std::any_of(loadedBeforeEvent_.begin(), loadedBeforeEvent_.end(),
+                    [](const LoadedWindow& loaded) { return !loaded.window && !loaded.closed; });
     if (exitCode == kFailed || exitCode == kTimedOut) {
         // failure_ says why
-    } else if (endCommandRan_) {
+    } else if (endCommandRan) {
         ++statistics_.endedByEndCommand;
         if (exitCode != 0)
             fail(QStringLiteral("an end command ended the program with status %1").arg(exitCode));
@@ -272,6 +275,10 @@ void Monkey::step() {
         return;
     }
     hookNewWindows();
+    loadedBeforeEvent_.clear();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (formNumberOf(window))
+            loadedBeforeEvent_.push_back({window});
     closesInLastEvent_ = 0;
     ++statistics_.events;
     act();
@@ -694,6 +701,9 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
             onMessageBoxShown(box);
     } else if (event->type() == QEvent::Close && formNumberOf(watched)) {
         ++closesInLastEvent_;
+        for (LoadedWindow& loaded : loadedBeforeEvent_)
+            if (loaded.window == watched)
+                loaded.closed = true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 class QMessageBox;
 class QUrl;
@@ -105,7 +106,13 @@ private:
     QPointer<QWidget> mainWindow_;
 
     // Per program run.
-    bool endCommandRan_ = false;
+    // The windows loaded when the last event began, and whether each was closed in it. An end
+    // command takes windows away without closing them; the last window's close never does.
+    struct LoadedWindow {
+        QPointer<QWidget> window;
+        bool closed = false;
+    };
+    std::vector<LoadedWindow> loadedBeforeEvent_;
     int closesInLastEvent_ = 0;
     int waitsForEnd_ = 0;
     int exactAmountClicks_ = 0;

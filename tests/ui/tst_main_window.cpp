@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QTimer>
 
 using namespace zorimex::ui;
@@ -298,12 +297,13 @@ void MainWindowTest::menusOpenFromTheKeyboard() {
     QTest::keyClick(window->findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_V,
                     Qt::AltModifier);
     QVERIFY(Windows().loaded(3));
-    QSignalSpy ended(&Windows(), &WindowRegistry::programEnded);
     window->activateWindow();
     QTRY_VERIFY(window->isActiveWindow());
     QTest::keySequence(window->findChild<QWidget*>(QStringLiteral("Text1")),
                        Control<QAction>(window, QStringLiteral("finish"))->shortcut());
-    QCOMPARE(ended.count(), 1);
+    // "終了" ended the program: every window went at once, the About window too.
+    for (int form = 1; form <= 7; ++form)
+        QVERIFY(!Windows().loaded(form));
     const auto desktopQuit = QKeySequence::keyBindings(QKeySequence::Quit);
     QVERIFY(desktopQuit.isEmpty() ||
             Control<QAction>(window, QStringLiteral("finish"))->shortcuts() == desktopQuit);

@@ -53,8 +53,6 @@ signals:
     void created(QWidget* window, int formNumber);
     /// The user closed a loaded window through its frame (×); it is unloaded.
     void closedByUser(int formNumber);
-    /// Emitted by endProgram() once every window is gone from the screen.
-    void programEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
