@@ -1,10 +1,11 @@
 // Zorimex: foreign money to yen, the way a Japanese reader says it.
 
-#include "application_setup.h"
 #include "command_line.h"
 #include "display_check.h"
 #include "startup.h"
-#include "window_registry.h"
+#include "window_wiring.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>
@@ -40,12 +41,14 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     zorimex::ui::PrepareApplication();
+    zorimex::ui::WindowRegistry windows;
+    zorimex::app::ConnectWindows(windows);
 
-    const auto startupFailed = zorimex::app::StartProgram(preferences, installFailure);
+    const auto startupFailed = zorimex::app::StartProgram(windows, preferences, installFailure);
     const int exitCode = startupFailed ? *startupFailed : QApplication::exec();
     // Windows loaded but never shown, and those an end command handed over for deletion, are
     // still ours to free.
-    zorimex::ui::WindowRegistry::instance().destroyAll();
+    windows.destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return exitCode;
 }

@@ -1,13 +1,13 @@
 #include "startup.h"
 
-#include "failure_report.h"
-#include "form1.h"
-#include "form2.h"
-#include "form7.h"
-#include "web_links.h"
-#include "web_pane.h"
-#include "window_registry.h"
-#include "window_wiring.h"
+#include "zorimex/ui/failure_report.h"
+#include "zorimex/ui/form1.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/window_registry.h"
+
+#include <zorimex/webpane/web_pane.h>
 
 #include <QEvent>
 #include <QTimer>
@@ -58,26 +58,26 @@ bool startupWindowPainted = false;
 
 // The one rule for both navigations (a "Y" at start-up and はい): the pane loads the page once
 // the start-up window is on the screen, without waiting for the main window to be shown.
-void NavigateToLatestPage(ui::WebPane* pane) {
+void NavigateToLatestPage(webpane::WebPane* pane) {
     pane->navigate(latestVersionPage());
     if (startupWindowPainted)
-        QTimer::singleShot(0, pane, &ui::WebPane::startLoading);
+        QTimer::singleShot(0, pane, &webpane::WebPane::startLoading);
 }
 
 // The main window's pane, if the main window is loaded; referring to it would load it.
-ui::WebPane* loadedPane(WindowRegistry& windows) {
+webpane::WebPane* loadedPane(WindowRegistry& windows) {
     auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(ui::Form2::kNumber));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
 
 // はい and いいえ: the answer is on disk before the dialog goes. A write that fails is reported
 // and the handler stops there: the dialog stays open for another try, and はい starts no page.
-void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char answer) {
+void RecordAnswer(const PreferenceFile& preferences, WindowRegistry& windows, ui::Form7* dialog,
+                  char answer) {
     if (const auto failure = preferences.write(answer)) {
         ui::ReportFailure(*failure);
         return;
     }
-    auto& windows = WindowRegistry::instance();
     windows.unload(dialog);
     if (answer == 'Y')
         NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
@@ -86,10 +86,12 @@ void RecordAnswer(const PreferenceFile& preferences, ui::Form7* dialog, char ans
 void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& windows) {
     ui::Form7* dialog = windows.window<ui::Form7>();
     // The dialog is the only place these answers come from, and it is shown only here.
-    QObject::connect(dialog, &ui::Form7::yesChosen, dialog,
-                     [preferences, dialog] { RecordAnswer(preferences, dialog, 'Y'); });
-    QObject::connect(dialog, &ui::Form7::noChosen, dialog,
-                     [preferences, dialog] { RecordAnswer(preferences, dialog, 'N'); });
+    QObject::connect(dialog, &ui::Form7::yesChosen, dialog, [preferences, &windows, dialog] {
+        RecordAnswer(preferences, windows, dialog, 'Y');
+    });
+    QObject::connect(dialog, &ui::Form7::noChosen, dialog, [preferences, &windows, dialog] {
+        RecordAnswer(preferences, windows, dialog, 'N');
+    });
     windows.show(dialog);
 }
 
@@ -117,10 +119,8 @@ int FailStartup(WindowRegistry& windows, const AppError& failure) {
 
 } // namespace
 
-std::optional<int> StartProgram(const PreferenceFile& preferences,
+std::optional<int> StartProgram(WindowRegistry& windows, const PreferenceFile& preferences,
                                 const std::optional<AppError>& installFailure) {
-    ConnectWindows();
-    auto& windows = WindowRegistry::instance();
     if (installFailure)
         return FailStartup(windows, *installFailure);
     startupWindowPainted = false; // a start of its own (tests start the program many times)
@@ -132,7 +132,7 @@ std::optional<int> StartProgram(const PreferenceFile& preferences,
     // first).
     new AfterFirstPaint(startupWindow, [&windows] {
         startupWindowPainted = true;
-        if (ui::WebPane* pane = loadedPane(windows))
+        if (webpane::WebPane* pane = loadedPane(windows))
             pane->startLoading();
     });
     windows.show(startupWindow);

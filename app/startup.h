@@ -8,6 +8,10 @@
 
 #include <optional>
 
+namespace zorimex::ui {
+class WindowRegistry;
+}
+
 namespace zorimex::app {
 
 /// The exit status of a program whose start-up failed.
@@ -17,8 +21,9 @@ inline constexpr int kStartupFailed = 1;
 /// first-run installation of the preference file reported, if it failed. On a failure the
 /// report is shown (and written to standard error), every window is gone, none was ever shown,
 /// and the result is the exit status; otherwise the program is running and the result is empty.
-/// Needs the QApplication; the consent dialog's answers are written to preferences.
-std::optional<int> StartProgram(const PreferenceFile& preferences,
+/// Needs the QApplication and `windows`, connected (ConnectWindows) and with no window loaded; the
+/// consent dialog's answers are written to preferences.
+std::optional<int> StartProgram(ui::WindowRegistry& windows, const PreferenceFile& preferences,
                                 const std::optional<AppError>& installFailure = std::nullopt);
 
 } // namespace zorimex::app

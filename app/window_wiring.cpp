@@ -1,14 +1,14 @@
 #include "window_wiring.h"
 
-#include "failure_report.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "web_links.h"
-#include "window_registry.h"
+#include "zorimex/ui/failure_report.h"
+#include "zorimex/ui/form1.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form3.h"
+#include "zorimex/ui/form4.h"
+#include "zorimex/ui/form5.h"
+#include "zorimex/ui/form6.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <zorimex/catalogue.h>
 
@@ -67,12 +67,7 @@ void ConnectSelectionWindow(WindowRegistry& windows, ui::Form4* selection) {
 
 } // namespace
 
-void ConnectWindows() {
-    static bool connected = false;
-    if (connected)
-        return;
-    connected = true;
-    auto& windows = WindowRegistry::instance();
+void ConnectWindows(WindowRegistry& windows) {
     QObject::connect(&windows, &WindowRegistry::created, &windows,
                      [&windows](QWidget* window, int formNumber) {
                          switch (formNumber) {

@@ -3,10 +3,14 @@
 // currency choice goes, which commands end the program. The windows only say what the user
 // chose; this is the one place that knows them all.
 
+namespace zorimex::ui {
+class WindowRegistry;
+}
+
 namespace zorimex::app {
 
-/// Connects every window the registry creates from now on to the others. Call once the
-/// application exists, before the first window is created; later calls do nothing.
-void ConnectWindows();
+/// Connects every window `windows` creates from now on to the others. Call once for a registry,
+/// before its first window is created.
+void ConnectWindows(ui::WindowRegistry& windows);
 
 } // namespace zorimex::app

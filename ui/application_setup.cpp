@@ -1,8 +1,8 @@
-#include "application_setup.h"
+#include "zorimex/ui/application_setup.h"
 
-#include "clickable_label.h"
-#include "japanese_fonts.h"
-#include "picture_surface.h"
+#include "zorimex/ui/clickable_label.h"
+#include "zorimex/ui/japanese_fonts.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <QApplication>
 #include <QStyleFactory>

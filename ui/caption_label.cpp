@@ -1,4 +1,4 @@
-#include "caption_label.h"
+#include "zorimex/ui/caption_label.h"
 
 #include <QPainter>
 #include <QTextLayout>

@@ -1,6 +1,4 @@
-#include "clickable_image.h"
-
-#include "picture_file.h"
+#include "zorimex/ui/clickable_image.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,14 +10,13 @@ ClickableImage::ClickableImage(QWidget* parent) : QWidget(parent) {
 }
 
 void ClickableImage::setPicture(const QString& path) {
-    picturePath_ = path;
-    pixmap_ = LoadPicture(path, devicePixelRatioF());
+    picture_.load(path, *this);
     update();
 }
 
 void ClickableImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, pixmap_);
+    painter.drawPixmap(0, 0, pixmap());
 }
 
 void ClickableImage::mousePressEvent(QMouseEvent* event) {

@@ -1,4 +1,4 @@
-#include "clickable_label.h"
+#include "zorimex/ui/clickable_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -2,7 +2,7 @@
 
 #include "empty_title.h"
 #include "field_fit.h"
-#include "system_colours.h"
+#include "zorimex/ui/system_colours.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

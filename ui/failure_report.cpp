@@ -1,4 +1,4 @@
-#include "failure_report.h"
+#include "zorimex/ui/failure_report.h"
 
 #include <zorimex/failure/error_report.h>
 

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "zorimex/ui/form1.h"
 
 #include "design_properties.h"
 #include "ui_form1.h"

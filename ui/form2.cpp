@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "zorimex/ui/form2.h"
 
 #include "design_properties.h"
 #include "ui_form2.h"
@@ -87,7 +87,7 @@ QString Form2::fieldText(Field which) const {
     return field(which)->text();
 }
 
-WebPane* Form2::browserPane() const {
+webpane::WebPane* Form2::browserPane() const {
     return ui_->WebBrowser1;
 }
 

@@ -1,4 +1,4 @@
-#include "form3.h"
+#include "zorimex/ui/form3.h"
 
 #include "design_properties.h"
 #include "ui_form3.h"

@@ -1,4 +1,4 @@
-#include "form4.h"
+#include "zorimex/ui/form4.h"
 
 #include "design_properties.h"
 #include "ui_form4.h"

@@ -1,4 +1,4 @@
-#include "form7.h"
+#include "zorimex/ui/form7.h"
 
 #include "design_properties.h"
 #include "ui_form7.h"

@@ -1,4 +1,4 @@
-#include "japanese_fonts.h"
+#include "zorimex/ui/japanese_fonts.h"
 
 #include <QApplication>
 #include <QFont>

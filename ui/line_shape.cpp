@@ -1,6 +1,6 @@
-#include "line_shape.h"
+#include "zorimex/ui/line_shape.h"
 
-#include "system_colours.h"
+#include "zorimex/ui/system_colours.h"
 
 #include <QPainter>
 

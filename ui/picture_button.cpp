@@ -1,6 +1,4 @@
-#include "picture_button.h"
-
-#include "picture_file.h"
+#include "zorimex/ui/picture_button.h"
 
 #include <QPainter>
 #include <qdrawutil.h>
@@ -20,8 +18,7 @@ PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {
 }
 
 void PictureButton::setPicture(const QString& path) {
-    picturePath_ = path;
-    pixmap_ = LoadPicture(path, devicePixelRatioF());
+    picture_.load(path, *this);
     // The caption's colour is judged on the picture as defined, whatever the screen's density.
     face_ = path.isEmpty() ? QImage() : QImage(path);
     update();
@@ -75,10 +72,10 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QPoint pressShift = sunken ? QPoint(1, 1) : QPoint(0, 0);
 
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    if (!pixmap_.isNull()) {
-        const QSize shown = pixmap_.deviceIndependentSize().toSize();
+    if (!pixmap().isNull()) {
+        const QSize shown = pixmap().deviceIndependentSize().toSize();
         const QPoint corner((width() - shown.width()) / 2, (height() - shown.height()) / 2);
-        painter.drawPixmap(corner + pressShift, pixmap_);
+        painter.drawPixmap(corner + pressShift, pixmap());
     }
     qDrawWinButton(&painter, rect(), palette(), sunken, nullptr);
 
@@ -86,7 +83,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
         const CaptionLayout layout = captionLayout();
         const QRect area = layout.area.translated(pressShift);
         painter.setFont(font());
-        if (!pixmap_.isNull()) {
+        if (!pixmap().isNull()) {
             // Over a picture the caption takes the opposite of what lies behind it, with a soft
             // shadow, so it stays readable on every part of a gradient face.
             const bool light = captionOverLightPicture();
@@ -101,7 +98,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     if (hasFocus()) {
         const QRect focusFrame = rect().adjusted(3, 3, -4, -4).translated(pressShift);
-        painter.setPen(QPen(pixmap_.isNull() ? Qt::black : Qt::white, 1, Qt::DotLine));
+        painter.setPen(QPen(pixmap().isNull() ? Qt::black : Qt::white, 1, Qt::DotLine));
         painter.drawRect(focusFrame);
     }
 }

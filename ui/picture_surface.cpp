@@ -1,8 +1,7 @@
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
-#include "line_shape.h"
-#include "picture_file.h"
-#include "system_colours.h"
+#include "zorimex/ui/line_shape.h"
+#include "zorimex/ui/system_colours.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -62,8 +61,7 @@ PictureSurface::PictureSurface(QWidget* parent) : QFrame(parent) {
 }
 
 void PictureSurface::setPicture(const QString& path) {
-    picturePath_ = path;
-    pixmap_ = LoadPicture(path, devicePixelRatioF());
+    picture_.load(path, *this);
     update();
 }
 
@@ -85,9 +83,9 @@ QColor PictureSurface::resolvedBackColor() const {
 void PictureSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), resolvedBackColor());
-    if (!pixmap_.isNull()) {
+    if (!pixmap().isNull()) {
         painter.setClipRect(contentsRect());
-        painter.drawPixmap(contentsRect().topLeft(), pixmap_);
+        painter.drawPixmap(contentsRect().topLeft(), pixmap());
         painter.setClipping(false);
     }
     drawFrame(&painter);

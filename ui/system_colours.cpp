@@ -1,4 +1,4 @@
-#include "system_colours.h"
+#include "zorimex/ui/system_colours.h"
 
 #include <array>
 #include <optional>

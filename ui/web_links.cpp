@@ -1,4 +1,4 @@
-#include "web_links.h"
+#include "zorimex/ui/web_links.h"
 
 #include <QDesktopServices>
 

@@ -1,13 +1,14 @@
-#include "window_registry.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 
 namespace zorimex::ui {
 
-WindowRegistry& WindowRegistry::instance() {
-    static WindowRegistry registry;
-    return registry;
+WindowRegistry::WindowRegistry(QObject* parent) : QObject(parent) {}
+
+WindowRegistry::~WindowRegistry() {
+    destroyAll();
 }
 
 void WindowRegistry::adopt(QWidget* window, int formNumber) {
@@ -60,7 +61,6 @@ void WindowRegistry::endProgram() {
             window->deleteLater();
         }
     }
-    emit programEnded();
     QCoreApplication::exit(0);
 }
 

@@ -3,16 +3,16 @@
 // program's start as main() runs it, the failure report read off the screen and closed the way a
 // user closes it, and a look at which windows are there.
 
-#include "application_setup.h"
-#include "form2.h"
 #include "startup.h"
-#include "web_links.h"
-#include "web_pane.h"
-#include "window_registry.h"
 #include "window_test_support.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <zorimex/preferences/drive_root.h>
 #include <zorimex/preferences/preference_file.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,6 +31,7 @@ namespace zorimex::app::test {
 using ui::test::BrowserStandIn;
 using ui::test::DestroyAllWindows;
 using ui::test::PrepareApplicationOnce;
+using ui::test::Windows;
 
 /// A drive root of its own, with "Program Files/Zorimex 2002" below it when asked for.
 class TemporaryDrive {
@@ -68,7 +69,7 @@ private:
 /// installation, then the start-up window.
 inline std::optional<int> StartLikeMain(const PreferenceFile& preferences) {
     const auto installFailure = preferences.ensureInstalled();
-    return StartProgram(preferences, installFailure);
+    return StartProgram(Windows(), preferences, installFailure);
 }
 
 /// What a failure report showed.
@@ -96,7 +97,7 @@ private:
         handled_ = box;
         SeenReport report{box->windowTitle(), box->text(), {}};
         for (int form = 1; form <= 7; ++form)
-            if (QWidget* window = ui::WindowRegistry::instance().loaded(form))
+            if (QWidget* window = Windows().loaded(form))
                 if (window->isVisible())
                     report.visibleProgramWindows << window->objectName();
         reports_ << report;
@@ -113,15 +114,15 @@ private:
 inline const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
 
 /// The main window's pane, when the main window is loaded.
-inline ui::WebPane* LoadedPane() {
-    auto* mainWindow = qobject_cast<ui::Form2*>(ui::WindowRegistry::instance().loaded(2));
+inline webpane::WebPane* LoadedPane() {
+    auto* mainWindow = qobject_cast<ui::Form2*>(Windows().loaded(2));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
 
 inline QString WindowState() {
     QStringList state;
     for (int form = 1; form <= 7; ++form)
-        if (QWidget* window = ui::WindowRegistry::instance().loaded(form))
+        if (QWidget* window = Windows().loaded(form))
             state << window->objectName() + (window->isVisible() ? QString() : QStringLiteral("*"));
     return state.join(QLatin1Char(' '));
 }

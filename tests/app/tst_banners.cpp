@@ -2,10 +2,10 @@
 // the desktop's browser, and a browser that cannot be started is reported while the program
 // goes on.
 
-#include "clickable_image.h"
-#include "form2.h"
 #include "startup_test_support.h"
-#include "web_links.h"
+#include "zorimex/ui/clickable_image.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
@@ -14,17 +14,16 @@
 
 using namespace zorimex;
 using namespace zorimex::app::test;
-using zorimex::ui::WindowRegistry;
 
 namespace {
 
 QWidget* startToMainWindow(const TemporaryDrive& drive) {
     if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
         return nullptr;
-    QWidget* startup = WindowRegistry::instance().loaded(1);
+    QWidget* startup = Windows().loaded(1);
     QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
                       Qt::LeftButton);
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     if (mainWindow && !QTest::qWaitForWindowExposed(mainWindow))
         return nullptr;
     return mainWindow;

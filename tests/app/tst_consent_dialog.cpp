@@ -2,12 +2,12 @@
 // byte for byte, which windows remain and what the browser pane was told, before and after the
 // start-up window's "OK"; the keyboard; the next start; and answers whose write fails.
 
-#include "form2.h"
 #include "startup_test_support.h"
-#include "web_links.h"
-#include "web_pane.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
 
 #include <zorimex/preferences/durable_write.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -21,7 +21,6 @@
 
 using namespace zorimex;
 using namespace zorimex::app::test;
-using zorimex::ui::WindowRegistry;
 
 namespace {
 
@@ -30,7 +29,7 @@ QUrl paneUrl() {
 }
 
 void click(int form, const char* control) {
-    QWidget* window = WindowRegistry::instance().loaded(form);
+    QWidget* window = Windows().loaded(form);
     QVERIFY2(window, "window not loaded");
     auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(control));
     QVERIFY(button);
@@ -39,9 +38,9 @@ void click(int form, const char* control) {
 
 /// The dialog as the user reaches it with the keyboard: brought forward (clicked on), then keys.
 void pressInDialog(Qt::Key key) {
-    QWidget* dialog = WindowRegistry::instance().loaded(7);
+    QWidget* dialog = Windows().loaded(7);
     QVERIFY(dialog);
-    WindowRegistry::instance().show(dialog);
+    Windows().show(dialog);
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
     QTest::keyClick(QApplication::focusWidget(), key);
@@ -109,7 +108,7 @@ private slots:
         QVERIFY(drive.writeFile(before));
         ReportWatcher watcher;
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QVERIFY(QTest::qWaitForWindowExposed(WindowRegistry::instance().loaded(1)));
+        QVERIFY(QTest::qWaitForWindowExposed(Windows().loaded(1)));
         // The user answers once the start-up window is on the screen, painted.
         QTest::qWait(100);
         if (afterOk) {
@@ -194,7 +193,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QWidget* dialog = WindowRegistry::instance().loaded(7);
+        QWidget* dialog = Windows().loaded(7);
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
@@ -222,7 +221,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        WindowRegistry::instance().loaded(7)->close();
+        Windows().loaded(7)->close();
         QCOMPARE(WindowState(), QStringLiteral("Form1"));
         QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
         DestroyAllWindows();
@@ -242,7 +241,7 @@ private slots:
         connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
         limit.start(5000);
         QTimer::singleShot(0, [] {
-            WindowRegistry::instance().loaded(2)->close(); // the main window, through its frame
+            Windows().loaded(2)->close(); // the main window, through its frame
             click(7, "Command2");
         });
         QCOMPARE(QApplication::exec(), 0);

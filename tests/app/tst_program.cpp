@@ -4,7 +4,7 @@
 // report (on a real X server, where the test presses Enter on the box like a user), and that the
 // latest-version page really loads in the pane.
 
-#include "web_links.h"
+#include "zorimex/ui/web_links.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

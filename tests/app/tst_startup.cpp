@@ -2,24 +2,23 @@
 // pane is told and when it starts, the failure reports and exit status of a start that cannot
 // read the file, and what the start-up window's buttons and frame do afterwards.
 
-#include "form2.h"
-#include "form7.h"
 #include "startup_test_support.h"
-#include "web_links.h"
-#include "web_pane.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/web_links.h"
 
 #include <zorimex/webpane/address_link.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QSignalSpy>
 
 using namespace zorimex;
 using namespace zorimex::app::test;
-using zorimex::ui::WindowRegistry;
 
 namespace {
 
 void clickOk() {
-    QWidget* startup = WindowRegistry::instance().loaded(1);
+    QWidget* startup = Windows().loaded(1);
     QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
                       Qt::LeftButton);
 }
@@ -78,10 +77,10 @@ private slots:
         QCOMPARE(WindowState(), windowsAfterStart);
         QVERIFY(watcher.reports().isEmpty());
         QCOMPARE(drive.fileBytes(), content); // reading changes nothing
-        QWidget* startup = WindowRegistry::instance().loaded(1);
+        QWidget* startup = Windows().loaded(1);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
         QCOMPARE(startup->geometry().topLeft(), QPoint(4170 / 15, 2790 / 15));
-        if (QWidget* dialog = WindowRegistry::instance().loaded(7))
+        if (QWidget* dialog = Windows().loaded(7))
             QCOMPARE(dialog->geometry().topLeft(), QPoint(495 / 15, 450 / 15));
         QCOMPARE(LoadedPane() != nullptr && !LoadedPane()->requestedUrl().isEmpty(), paneTold);
         if (paneTold)
@@ -167,7 +166,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("Y\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QWidget* startup = WindowRegistry::instance().loaded(1);
+        QWidget* startup = Windows().loaded(1);
         bool paneStartedAtFirstPaint = true;
         bool painted = false;
         struct FirstPaint : QObject {
@@ -194,7 +193,7 @@ private slots:
         QVERIFY(link);
         QCOMPARE(link->url(), kLatest);
         QVERIFY(!LoadedPane()->fallbackReason().isEmpty());
-        QVERIFY(!WindowRegistry::instance().loaded(2)->isVisible());
+        QVERIFY(!Windows().loaded(2)->isVisible());
         startup->removeEventFilter(&firstPaint);
     }
 
@@ -225,7 +224,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile(content));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QWidget* startup = WindowRegistry::instance().loaded(1);
+        QWidget* startup = Windows().loaded(1);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
         if (throughFrame)
             startup->close();

@@ -11,7 +11,6 @@
 
 using namespace zorimex;
 using namespace zorimex::app::test;
-using zorimex::ui::WindowRegistry;
 
 namespace {
 
@@ -38,7 +37,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("N\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        auto& windows = WindowRegistry::instance();
+        auto& windows = Windows();
         QWidget* startup = windows.loaded(1);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
         // The start-up window stands where its definition puts it.

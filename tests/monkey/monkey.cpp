@@ -2,19 +2,20 @@
 
 #include "random_text.h"
 
-#include "clickable_image.h"
-#include "clickable_label.h"
-#include "form2.h"
-#include "form7.h"
 #include "startup.h"
-#include "web_links.h"
-#include "web_pane.h"
-#include "window_registry.h"
+#include "window_wiring.h"
+#include "zorimex/ui/clickable_image.h"
+#include "zorimex/ui/clickable_label.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/web_links.h"
+#include "zorimex/ui/window_registry.h"
 
 #include "zorimex/actions.h"
 #include "zorimex/catalogue.h"
 
 #include <zorimex/preferences/preference_file.h>
+#include <zorimex/webpane/web_pane.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -31,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -110,13 +112,12 @@ QPoint somewhereIn(QRandomGenerator& random, const QWidget* control) {
 } // namespace
 
 Monkey::Monkey(quint32 seed, QString driveRoot) : random_(seed), driveRoot_(std::move(driveRoot)) {
+    app::ConnectWindows(windows_);
     qApp->installEventFilter(this);
     // One timer for every step: a step still pending when a program run ends never leaks into
     // the next run.
     nextStep_.setSingleShot(true);
     connect(&nextStep_, &QTimer::timeout, this, &Monkey::step);
-    connect(&WindowRegistry::instance(), &WindowRegistry::programEnded, this,
-            [this] { endCommandRan_ = true; });
     // Banners hand their page to the desktop's browser; here the hand-over is only counted.
     // Now and then no browser can be started, and the banner must say so in a box.
     ui::SetExternalBrowser([this](const QUrl& url) {
@@ -173,7 +174,7 @@ bool Monkey::startProgram() {
     ++statistics_.programRuns;
     model_ = Fields{};
     mainWindow_ = nullptr;
-    endCommandRan_ = false;
+    loadedBeforeEvent_.clear();
     closesInLastEvent_ = 0;
     waitsForEnd_ = 0;
     exactAmountClicks_ = exactAmountBoxes_ = 0;
@@ -196,18 +197,17 @@ bool Monkey::startProgram() {
     file.close();
     log(QStringLiteral("program start, or.txt holds \"%1\"").arg(QString::fromLatin1(firstLine)));
 
-    if (const auto exitCode = app::StartProgram(preferences)) {
+    if (const auto exitCode = app::StartProgram(windows_, preferences)) {
         fail(QStringLiteral("start-up failed with exit status %1").arg(*exitCode));
         return false;
     }
-    auto& windows = WindowRegistry::instance();
     const bool asks = firstLine == "U";
     const bool navigates = firstLine == "Y";
-    if (!windows.loaded(1) || !windows.loaded(1)->isVisible())
+    if (!windows_.loaded(1) || !windows_.loaded(1)->isVisible())
         fail(QStringLiteral("the start-up window is not on the screen"));
-    if (asks != (windows.loaded(7) && windows.loaded(7)->isVisible()))
+    if (asks != (windows_.loaded(7) && windows_.loaded(7)->isVisible()))
         fail(QStringLiteral("the consent dialog is %1").arg(asks ? "missing" : "shown"));
-    auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(2));
+    auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(2));
     if (navigates != (mainWindow != nullptr))
         fail(QStringLiteral("the main window is %1 at start-up")
                  .arg(navigates ? "not loaded" : "loaded"));
@@ -218,16 +218,18 @@ bool Monkey::startProgram() {
 }
 
 void Monkey::finishProgram(int exitCode) {
-    auto& windows = WindowRegistry::instance();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const bool endCommandRan =
+        std::any_of(loadedBeforeEvent_.begin(), loadedBeforeEvent_.end(),
+                    [](const LoadedWindow& loaded) { return !loaded.window && !loaded.closed; });
     if (exitCode == kFailed || exitCode == kTimedOut) {
         // failure_ says why
-    } else if (endCommandRan_) {
+    } else if (endCommandRan) {
         ++statistics_.endedByEndCommand;
         if (exitCode != 0)
             fail(QStringLiteral("an end command ended the program with status %1").arg(exitCode));
         for (int form = 1; form <= 7; ++form)
-            if (windows.loaded(form))
+            if (windows_.loaded(form))
                 fail(QStringLiteral("Form%1 is still loaded after an end command").arg(form));
         for (QWidget* window : QApplication::topLevelWidgets())
             if (formNumberOf(window))
@@ -244,7 +246,7 @@ void Monkey::finishProgram(int exitCode) {
     }
 
     // What main() does once the event loop has returned.
-    windows.destroyAll();
+    windows_.destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* window : QApplication::topLevelWidgets())
         if (formNumberOf(window))
@@ -273,6 +275,10 @@ void Monkey::step() {
         return;
     }
     hookNewWindows();
+    loadedBeforeEvent_.clear();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (formNumberOf(window))
+            loadedBeforeEvent_.push_back({window});
     closesInLastEvent_ = 0;
     ++statistics_.events;
     act();
@@ -280,10 +286,9 @@ void Monkey::step() {
 }
 
 void Monkey::act() {
-    auto& windows = WindowRegistry::instance();
-    const bool mainVisible = windows.loaded(2) && windows.loaded(2)->isVisible();
-    const bool selectionVisible = windows.loaded(4) && windows.loaded(4)->isVisible();
-    const bool endable = mainVisible || (windows.loaded(1) && windows.loaded(1)->isVisible());
+    const bool mainVisible = windows_.loaded(2) && windows_.loaded(2)->isVisible();
+    const bool selectionVisible = windows_.loaded(4) && windows_.loaded(4)->isVisible();
+    const bool endable = mainVisible || (windows_.loaded(1) && windows_.loaded(1)->isVisible());
 
     struct Choice {
         void (Monkey::*event)();
@@ -343,10 +348,9 @@ void Monkey::clickControl() {
 }
 
 void Monkey::chooseInSelectionWindow() {
-    auto& windows = WindowRegistry::instance();
-    QWidget* selection = windows.loaded(4);
+    QWidget* selection = windows_.loaded(4);
     if (!selection || !selection->isVisible()) {
-        auto* open = windows.loaded(2)->findChild<QAbstractButton*>(QStringLiteral("Command4"));
+        auto* open = windows_.loaded(2)->findChild<QAbstractButton*>(QStringLiteral("Command4"));
         log(QStringLiteral("click Form2.Command4 (国を選択)"));
         QTest::mouseClick(open, Qt::LeftButton);
         return;
@@ -365,7 +369,7 @@ void Monkey::chooseInSelectionWindow() {
 }
 
 void Monkey::typeIntoField() {
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = windows_.loaded(2);
     // Mostly the amount and the rate, the fields a user has reason to type into.
     const int draw = below(100);
     const int number = draw < 50 ? 1 : draw < 65 ? 5 : 1 + below(11);
@@ -474,7 +478,7 @@ void Monkey::activateWindow() {
 void Monkey::menuCommand() {
     static const std::array<const char*, 3> commands = {"pk", "hotel", "version"};
     const QString name = QLatin1String(commands.at(static_cast<std::size_t>(below(3))));
-    auto* action = WindowRegistry::instance().loaded(2)->findChild<QAction*>(name);
+    auto* action = windows_.loaded(2)->findChild<QAction*>(name);
     if (!action) {
         fail(QStringLiteral("the main window has no menu command %1").arg(name));
         return;
@@ -491,11 +495,10 @@ void Monkey::closeThroughFrame() {
 }
 
 void Monkey::endCommand() {
-    auto& windows = WindowRegistry::instance();
     std::vector<std::pair<QWidget*, QString>> commands;
-    if (QWidget* startup = windows.loaded(1); startup && startup->isVisible())
+    if (QWidget* startup = windows_.loaded(1); startup && startup->isVisible())
         commands.emplace_back(startup, QStringLiteral("Command2"));
-    if (QWidget* mainWindow = windows.loaded(2); mainWindow && mainWindow->isVisible()) {
+    if (QWidget* mainWindow = windows_.loaded(2); mainWindow && mainWindow->isVisible()) {
         commands.emplace_back(mainWindow, QStringLiteral("Command5"));
         commands.emplace_back(mainWindow, QStringLiteral("finish"));
     }
@@ -509,7 +512,7 @@ void Monkey::endCommand() {
 }
 
 void Monkey::followMainWindow() {
-    QWidget* current = WindowRegistry::instance().loaded(2);
+    QWidget* current = windows_.loaded(2);
     if (current == mainWindow_.data())
         return;
     mainWindow_ = current;
@@ -520,9 +523,8 @@ void Monkey::followMainWindow() {
 }
 
 void Monkey::hookNewWindows() {
-    auto& windows = WindowRegistry::instance();
     for (int form = 1; form <= 7; ++form) {
-        QWidget* window = windows.loaded(form);
+        QWidget* window = windows_.loaded(form);
         if (!window || window->property(kHookedProperty).toBool())
             continue;
         window->setProperty(kHookedProperty, true);
@@ -591,9 +593,9 @@ void Monkey::checkAfterEvent() {
             fail(QStringLiteral("after the answer %1 or.txt holds %2")
                      .arg(QLatin1Char(*answered_))
                      .arg(QString::fromLatin1(content.toPercentEncoding())));
-        if (WindowRegistry::instance().loaded(7))
+        if (windows_.loaded(7))
             fail(QStringLiteral("the consent dialog stayed after its answer"));
-        auto* mainWindow = qobject_cast<ui::Form2*>(WindowRegistry::instance().loaded(2));
+        auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(2));
         if (*answered_ == 'Y' && (!mainWindow || mainWindow->browserPane()->requestedUrl() !=
                                                      QUrl(QLatin1String(ui::kLatestVersionPage))))
             fail(QStringLiteral("はい left the main window's pane without the page"));
@@ -605,7 +607,7 @@ void Monkey::checkSelection() {
     // The map selection may only move onto a country by a choice of that country, whether the
     // mouse or the keyboard moved it.
     QString selected;
-    if (QWidget* selection = WindowRegistry::instance().loaded(4))
+    if (QWidget* selection = windows_.loaded(4))
         for (auto* option : selection->findChildren<QRadioButton*>())
             if (option->isChecked())
                 selected = option->objectName();
@@ -616,13 +618,12 @@ void Monkey::checkSelection() {
 
     // After a choice the main window is in front, the selection window still open behind it.
     if (!choiceMade_.isEmpty()) {
-        auto& windows = WindowRegistry::instance();
-        if (!windows.loaded(2) || !windows.loaded(2)->isVisible())
+        if (!windows_.loaded(2) || !windows_.loaded(2)->isVisible())
             fail(QStringLiteral("the main window is not shown after choosing %1").arg(choiceMade_));
-        else if (!QTest::qWaitForWindowActive(windows.loaded(2), 1000)) // the platform's own time
+        else if (!QTest::qWaitForWindowActive(windows_.loaded(2), 1000)) // the platform's own time
             fail(QStringLiteral("the main window is not the active window after choosing %1")
                      .arg(choiceMade_));
-        if (!windows.loaded(4) || !windows.loaded(4)->isVisible())
+        if (!windows_.loaded(4) || !windows_.loaded(4)->isVisible())
             fail(QStringLiteral("the selection window went away with the choice"));
     }
     choiceMade_.clear();
@@ -635,7 +636,7 @@ void Monkey::checkWindowCounts() {
         if (!form)
             continue;
         ++instances.at(static_cast<std::size_t>(form));
-        if (WindowRegistry::instance().loaded(form) != window)
+        if (windows_.loaded(form) != window)
             fail(QStringLiteral("%1 lives on after it was unloaded").arg(window->objectName()));
         if (window->parentWidget())
             fail(QStringLiteral("%1 has an owner").arg(window->objectName()));
@@ -648,7 +649,7 @@ void Monkey::checkWindowCounts() {
 }
 
 void Monkey::checkMainWindowFields() {
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = windows_.loaded(2);
     if (!mainWindow)
         return;
     for (int number = 1; number <= kFieldCount; ++number) {
@@ -700,6 +701,9 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
             onMessageBoxShown(box);
     } else if (event->type() == QEvent::Close && formNumberOf(watched)) {
         ++closesInLastEvent_;
+        for (LoadedWindow& loaded : loadedBeforeEvent_)
+            if (loaded.window == watched)
+                loaded.closed = true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 // what the rules allow. The same seed makes the same events.
 
 #include "zorimex/fields.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,6 +17,7 @@
 
 #include <map>
 #include <optional>
+#include <vector>
 
 class QMessageBox;
 class QUrl;
@@ -89,6 +91,8 @@ private:
     void fail(const QString& why);
     int below(int bound) { return static_cast<int>(random_.bounded(static_cast<quint32>(bound))); }
 
+    // The program's windows, as main() owns them; declared first, so they go last.
+    ui::WindowRegistry windows_;
     QRandomGenerator random_;
     QTimer nextStep_;
     QString driveRoot_;
@@ -102,7 +106,13 @@ private:
     QPointer<QWidget> mainWindow_;
 
     // Per program run.
-    bool endCommandRan_ = false;
+    // The windows loaded when the last event began, and whether each was closed in it. An end
+    // command takes windows away without closing them; the last window's close never does.
+    struct LoadedWindow {
+        QPointer<QWidget> window;
+        bool closed = false;
+    };
+    std::vector<LoadedWindow> loadedBeforeEvent_;
     int closesInLastEvent_ = 0;
     int waitsForEnd_ = 0;
     int exactAmountClicks_ = 0;

@@ -4,8 +4,7 @@
 
 #include "monkey.h"
 
-#include "application_setup.h"
-#include "window_registry.h"
+#include "zorimex/ui/application_setup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -48,10 +47,8 @@ private slots:
         g_testLogHandler = qInstallMessageHandler(dropOffscreenPlatformNotes);
     }
     void cleanupTestCase() { qInstallMessageHandler(g_testLogHandler); }
-    void cleanup() {
-        zorimex::ui::WindowRegistry::instance().destroyAll();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    // The monkey's windows go with it.
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     void randomEventsKeepTheRules_data();
     void randomEventsKeepTheRules();

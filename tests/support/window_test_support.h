@@ -3,16 +3,16 @@
 // found by number and controls by name, as a user (or a probe) finds them, and a stand-in for the
 // desktop's browser.
 
-#include "application_setup.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "form4.h"
-#include "form5.h"
-#include "form6.h"
-#include "form7.h"
-#include "window_registry.h"
 #include "window_wiring.h"
+#include "zorimex/ui/application_setup.h"
+#include "zorimex/ui/form1.h"
+#include "zorimex/ui/form2.h"
+#include "zorimex/ui/form3.h"
+#include "zorimex/ui/form4.h"
+#include "zorimex/ui/form5.h"
+#include "zorimex/ui/form6.h"
+#include "zorimex/ui/form7.h"
+#include "zorimex/ui/window_registry.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -34,11 +34,22 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
+/// The windows of the program under test: one registry for the whole test run, connected as
+/// main() connects its own. Never destroyed: a window a test leaves loaded must not be deleted
+/// after the application object is gone.
+inline WindowRegistry& Windows() {
+    static WindowRegistry* const windows = [] {
+        auto* registry = new WindowRegistry();
+        app::ConnectWindows(*registry);
+        return registry;
+    }();
+    return *windows;
+}
+
 /// Call from initTestCase().
 inline void PrepareApplicationOnce() {
     static const bool prepared = [] {
         PrepareApplication();
-        app::ConnectWindows();
         return true;
     }();
     Q_UNUSED(prepared);
@@ -46,7 +57,7 @@ inline void PrepareApplicationOnce() {
 
 /// Destroys every window, including those only waiting for deletion. Call from cleanup().
 inline void DestroyAllWindows() {
-    WindowRegistry::instance().destroyAll();
+    Windows().destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
@@ -61,7 +72,7 @@ inline void SettleDeletions() {
 /// none has that number.
 template <typename... Forms> QWidget* FormByNumber(int number) {
     QWidget* found = nullptr;
-    ((Forms::kNumber == number ? found = WindowRegistry::instance().window<Forms>() : found), ...);
+    ((Forms::kNumber == number ? found = Windows().window<Forms>() : found), ...);
     return found;
 }
 
@@ -76,7 +87,7 @@ inline QWidget* Form(int number) {
 /// Shows the window as the program does and waits until it is active.
 inline QWidget* ShowForm(int number) {
     QWidget* window = Form(number);
-    WindowRegistry::instance().show(window);
+    Windows().show(window);
     if (!QTest::qWaitForWindowActive(window))
         qWarning("window Form%d did not become active", number);
     return window;

@@ -1,11 +1,11 @@
 // What every window relies on to look as designed: Japanese fonts behind the stored face names,
 // the system colour table, and captions that are never cut off.
 
-#include "caption_label.h"
-#include "japanese_fonts.h"
-#include "picture_button.h"
-#include "system_colours.h"
 #include "window_test_support.h"
+#include "zorimex/ui/caption_label.h"
+#include "zorimex/ui/japanese_fonts.h"
+#include "zorimex/ui/picture_button.h"
+#include "zorimex/ui/system_colours.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -24,7 +24,7 @@ QWidget* openSelection() {
     QWidget* mainWindow = ShowForm(2);
     QTest::mouseClick(Control<QAbstractButton>(mainWindow, QStringLiteral("Command4")),
                       Qt::LeftButton);
-    QWidget* selection = WindowRegistry::instance().loaded(4);
+    QWidget* selection = Windows().loaded(4);
     if (selection && !QTest::qWaitForWindowActive(selection))
         qWarning("the selection window did not become active");
     return selection;
@@ -121,7 +121,7 @@ void SelectionWindowTest::everyControlWritesItsOwnRate() {
     QFETCH(QString, rate);
     QFETCH(QString, name);
     QWidget* selection = openSelection();
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     clickControl(selection, control);
     QCOMPARE(text(mainWindow, "Text5"), rate);
     QCOMPARE(text(mainWindow, "Text6"), name);
@@ -157,7 +157,7 @@ void SelectionWindowTest::lastChoiceStands() {
     QFETCH(QString, rate);
     QFETCH(QString, name);
     QWidget* selection = openSelection();
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     for (const QString& control : clicks) {
         clickControl(selection, control);
         QVERIFY(selection->isVisible());
@@ -185,13 +185,13 @@ void SelectionWindowTest::openingAndOption1WriteNothing() {
 
 void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
     QWidget* selection = openSelection();
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     QCOMPARE(QApplication::activeWindow(), selection);
     Control<QLineEdit>(mainWindow, QStringLiteral("Text8"))->setText(QStringLiteral("13"));
     clickControl(selection, QStringLiteral("Option12"));
     QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
     QVERIFY(selection->isVisible());
-    QCOMPARE(WindowRegistry::instance().loaded(4), selection);
+    QCOMPARE(Windows().loaded(4), selection);
     // No conversion runs: the earlier result stays until the user converts again.
     QCOMPARE(text(mainWindow, "Text8"), QStringLiteral("13"));
     QVERIFY(text(mainWindow, "Text11").isEmpty());
@@ -202,15 +202,15 @@ void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
     clickControl(selection, QStringLiteral("Option9"));
     clickControl(selection, QStringLiteral("Label1"));
     QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option9"));
-    QCOMPARE(text(WindowRegistry::instance().loaded(2), "Text6"), QStringLiteral("カナダドル"));
+    QCOMPARE(text(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
 }
 
 void SelectionWindowTest::arrowKeysChooseOnceEach() {
     QWidget* selection = openSelection();
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     clickControl(selection, QStringLiteral("Option7")); // China
     // The user comes back to the selection window and moves the selection with the keyboard.
-    WindowRegistry::instance().show(selection);
+    Windows().show(selection);
     QVERIFY(QTest::qWaitForWindowActive(selection));
     auto* name = Control<QLineEdit>(mainWindow, QStringLiteral("Text6"));
     QSignalSpy writes(name, &QLineEdit::textChanged);
@@ -230,13 +230,13 @@ void SelectionWindowTest::arrowKeysChooseOnceEach() {
 
 void SelectionWindowTest::reopeningStartsUnselectedAndKeepsTheTexts() {
     QWidget* selection = openSelection();
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     clickControl(selection, QStringLiteral("Option14"));
     QVERIFY(checkedOption(selection));
-    WindowRegistry::instance().show(selection);
+    Windows().show(selection);
     QTest::mouseClick(Control<QAbstractButton>(selection, QStringLiteral("Command1")),
                       Qt::LeftButton);
-    QVERIFY(!WindowRegistry::instance().loaded(4));
+    QVERIFY(!Windows().loaded(4));
     SettleDeletions();
 
     QWidget* reopened = openSelection();
@@ -257,7 +257,7 @@ void SelectionWindowTest::openingAgainKeepsTheMapSelection() {
 
 void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
     QWidget* selection = openSelection();
-    QPointer<QWidget> oldMain = WindowRegistry::instance().loaded(2);
+    QPointer<QWidget> oldMain = Windows().loaded(2);
     Control<QLineEdit>(oldMain, QStringLiteral("Text1"))->setText(QStringLiteral("50"));
     oldMain->close(); // through its frame; the selection window keeps the program running
     SettleDeletions();
@@ -265,7 +265,7 @@ void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
     QVERIFY(selection->isVisible());
 
     clickControl(selection, QStringLiteral("Label17"));
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     QVERIFY(mainWindow);
     QVERIFY(mainWindow->isVisible());
     QStringList expected(11, QString());

@@ -1,14 +1,15 @@
 // Each window checked against its definition on the live widgets: frame, geometry, captions,
 // fonts, colours, pictures, front-to-back order, tab order and initial focus.
 
-#include "caption_label.h"
-#include "clickable_image.h"
-#include "line_shape.h"
-#include "picture_button.h"
-#include "picture_surface.h"
-#include "system_colours.h"
-#include "web_pane.h"
 #include "window_test_support.h"
+#include "zorimex/ui/caption_label.h"
+#include "zorimex/ui/clickable_image.h"
+#include "zorimex/ui/line_shape.h"
+#include "zorimex/ui/picture_button.h"
+#include "zorimex/ui/picture_surface.h"
+#include "zorimex/ui/system_colours.h"
+
+#include <zorimex/webpane/web_pane.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -135,7 +136,7 @@ void WindowDefinitionsTest::fixedScreenPosition() {
     for (int opening = 0; opening < 2; ++opening) {
         QWidget* window = ShowForm(form);
         QCOMPARE(window->geometry().topLeft(), clientTwips / 15);
-        WindowRegistry::instance().destroyAll();
+        Windows().destroyAll();
         SettleDeletions();
     }
 }
@@ -648,7 +649,7 @@ void WindowDefinitionsTest::tabOrderFromInitialFocus() {
     QFETCH(QStringList, order);
     const bool afterLoad = form < 0; // the main window once its pane has made its browser
     QWidget* window = ShowForm(std::abs(form));
-    auto* pane = window->findChild<WebPane*>(QStringLiteral("WebBrowser1"));
+    auto* pane = window->findChild<zorimex::webpane::WebPane*>(QStringLiteral("WebBrowser1"));
     if (afterLoad) {
         pane->navigate(QUrl(QStringLiteral("https://home.zrmx.example/")));
         QTRY_VERIFY(pane->content());

@@ -2,8 +2,8 @@
 // reference, fresh after an unload, every window gone at an end command, and the program ending
 // when its last visible window closes.
 
-#include "form7.h"
 #include "window_test_support.h"
+#include "zorimex/ui/form7.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -24,7 +24,7 @@ void click(QWidget* window, const char* control) {
 QList<QPointer<QWidget>> loadedWindows() {
     QList<QPointer<QWidget>> windows;
     for (int form = 1; form <= 7; ++form)
-        if (QWidget* window = WindowRegistry::instance().loaded(form))
+        if (QWidget* window = Windows().loaded(form))
             windows << window;
     return windows;
 }
@@ -73,13 +73,13 @@ void WindowLifecycleTest::referenceCreatesOnceAndHidden_data() {
 
 void WindowLifecycleTest::referenceCreatesOnceAndHidden() {
     QFETCH(int, form);
-    QVERIFY(!WindowRegistry::instance().loaded(form)); // nothing exists before it is referred to
+    QVERIFY(!Windows().loaded(form)); // nothing exists before it is referred to
     QWidget* first = Form(form);
     QVERIFY(first);
     QVERIFY(!first->isVisible());
     QCOMPARE(Form(form), first);
-    WindowRegistry::instance().show(first);
-    WindowRegistry::instance().show(first);
+    Windows().show(first);
+    Windows().show(first);
     QCOMPARE(Form(form), first);
     QVERIFY(first->isVisible());
     int instances = 0;
@@ -103,13 +103,13 @@ void WindowLifecycleTest::ownButtonUnloadsAndNextReferenceIsFresh() {
     QWidget* mainWindow = ShowForm(2);
     QPointer<QWidget> window = ShowForm(form);
     QTest::mouseClick(Control<QAbstractButton>(window, closeButton), Qt::LeftButton);
-    QVERIFY(!WindowRegistry::instance().loaded(form));
+    QVERIFY(!Windows().loaded(form));
     SettleDeletions();
     QVERIFY(window.isNull());
     QVERIFY(mainWindow->isVisible());
     QWidget* fresh = ShowForm(form);
     QVERIFY(fresh->isVisible());
-    QCOMPARE(WindowRegistry::instance().loaded(form), fresh);
+    QCOMPARE(Windows().loaded(form), fresh);
 }
 
 void WindowLifecycleTest::aboutWindowKeys_data() {
@@ -126,10 +126,10 @@ void WindowLifecycleTest::aboutWindowKeys() {
     QWidget* about = ShowForm(3);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-    QVERIFY(!WindowRegistry::instance().loaded(3));
+    QVERIFY(!Windows().loaded(3));
     QVERIFY(!about->isVisible());
     QVERIFY(mainWindow->isVisible());
-    QVERIFY(WindowRegistry::instance().loaded(5)->isVisible());
+    QVERIFY(Windows().loaded(5)->isVisible());
 }
 
 void WindowLifecycleTest::informationWindowsCloseIndependently() {
@@ -137,23 +137,23 @@ void WindowLifecycleTest::informationWindowsCloseIndependently() {
     for (const char* command : {"pk", "hotel", "version"})
         Control<QAction>(mainWindow, QString::fromLatin1(command))->trigger();
     for (int form : {3, 5, 6})
-        QVERIFY(WindowRegistry::instance().loaded(form)->isVisible());
-    click(WindowRegistry::instance().loaded(6), "Command1");
-    QVERIFY(!WindowRegistry::instance().loaded(6));
-    QVERIFY(WindowRegistry::instance().loaded(5)->isVisible());
-    QVERIFY(WindowRegistry::instance().loaded(3)->isVisible());
-    click(WindowRegistry::instance().loaded(5), "Command1");
-    QVERIFY(WindowRegistry::instance().loaded(3)->isVisible());
+        QVERIFY(Windows().loaded(form)->isVisible());
+    click(Windows().loaded(6), "Command1");
+    QVERIFY(!Windows().loaded(6));
+    QVERIFY(Windows().loaded(5)->isVisible());
+    QVERIFY(Windows().loaded(3)->isVisible());
+    click(Windows().loaded(5), "Command1");
+    QVERIFY(Windows().loaded(3)->isVisible());
     QVERIFY(mainWindow->isVisible());
 }
 
 void WindowLifecycleTest::startupOkShowsMainAndUnloadsStartup() {
     QPointer<QWidget> startup = ShowForm(1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // focus starts on OK
-    QWidget* mainWindow = WindowRegistry::instance().loaded(2);
+    QWidget* mainWindow = Windows().loaded(2);
     QVERIFY(mainWindow);
     QVERIFY(mainWindow->isVisible());
-    QVERIFY(!WindowRegistry::instance().loaded(1));
+    QVERIFY(!Windows().loaded(1));
     SettleDeletions();
     QVERIFY(startup.isNull());
     QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
@@ -222,10 +222,10 @@ void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
     Control<QAction>(Form(2), QStringLiteral("version"))->trigger();
     bool stillRunningAfterMainClosed = false;
     const int exitCode = runEventLoop([&] {
-        WindowRegistry::instance().loaded(2)->close(); // through the frame
+        Windows().loaded(2)->close(); // through the frame
         QTimer::singleShot(200, [&] {
             stillRunningAfterMainClosed = true;
-            WindowRegistry::instance().loaded(3)->close();
+            Windows().loaded(3)->close();
         });
     });
     QVERIFY(stillRunningAfterMainClosed);
@@ -235,7 +235,7 @@ void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
 void WindowLifecycleTest::hiddenMainWindowDoesNotKeepProgramRunning() {
     Form(2); // loaded, never shown
     ShowForm(5);
-    const int exitCode = runEventLoop([] { WindowRegistry::instance().loaded(5)->close(); });
+    const int exitCode = runEventLoop([] { Windows().loaded(5)->close(); });
     QCOMPARE(exitCode, 0);
 }
 

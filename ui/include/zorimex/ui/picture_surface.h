@@ -2,8 +2,9 @@
 // A window's client area or a picture pane: a back colour with a picture drawn unscaled at the
 // top-left corner and clipped, so enlarging the window shows more back colour and moves nothing.
 
+#include "zorimex/ui/design_picture.h"
+
 #include <QFrame>
-#include <QPixmap>
 #include <QString>
 
 namespace zorimex::ui {
@@ -17,9 +18,9 @@ public:
     explicit PictureSurface(QWidget* parent = nullptr);
 
     /// Resource path of the picture (empty: none).
-    QString picture() const { return picturePath_; }
+    QString picture() const { return picture_.path(); }
     void setPicture(const QString& path);
-    const QPixmap& pixmap() const { return pixmap_; }
+    const QPixmap& pixmap() const { return picture_.pixmap(); }
 
     /// "#RRGGBB" or a system colour name; empty means the button-face colour.
     QString backColor() const { return backColor_; }
@@ -34,8 +35,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString picturePath_;
-    QPixmap pixmap_;
+    DesignPicture picture_;
     QString backColor_;
 };
 

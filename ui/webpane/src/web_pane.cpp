@@ -1,4 +1,4 @@
-#include "web_pane.h"
+#include <zorimex/webpane/web_pane.h>
 
 #include <zorimex/webpane/address_link.h>
 #include <zorimex/webpane/web_pane_loader.h>
@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <QTimer>
 
-namespace zorimex::ui {
+namespace zorimex::webpane {
 namespace {
 
 // One loader for the whole run: the plugin is loaded once and stays, whichever main window
 // instance asks for it.
-webpane::WebPaneLoader& loader() {
-    static webpane::WebPaneLoader theLoader;
+WebPaneLoader& loader() {
+    static WebPaneLoader theLoader;
     return theLoader;
 }
 
@@ -48,7 +48,7 @@ void WebPane::startLoading() {
         watchedWindow_->removeEventFilter(this);
     watchedWindow_ = nullptr;
     QString failure;
-    content_ = webpane::navigateOrShowLink(loader(), this, requestedUrl_, &failure);
+    content_ = navigateOrShowLink(loader(), this, requestedUrl_, &failure);
     fallbackReason_ = failure;
     if (content_) {
         content_->installEventFilter(this);
@@ -92,4 +92,4 @@ void WebPane::paintEvent(QPaintEvent*) {
     drawFrame(&painter);
 }
 
-} // namespace zorimex::ui
+} // namespace zorimex::webpane

@@ -2,8 +2,9 @@
 // A push button whose face shows a picture, centred and clipped, with its caption over it.
 // The face colour is the palette's Button colour (the definition's back colour).
 
+#include "zorimex/ui/design_picture.h"
+
 #include <QImage>
-#include <QPixmap>
 #include <QPushButton>
 #include <QString>
 
@@ -17,9 +18,9 @@ public:
     explicit PictureButton(QWidget* parent = nullptr);
 
     /// Resource path of the face picture (empty: a plain face in the back colour).
-    QString picture() const { return picturePath_; }
+    QString picture() const { return picture_.path(); }
     void setPicture(const QString& path);
-    const QPixmap& pixmap() const { return pixmap_; }
+    const QPixmap& pixmap() const { return picture_.pixmap(); }
 
     /// Where the caption goes and how it breaks: the rectangle the wrapped caption needs and
     /// the QPainter text flags that produce it. Exposed so a test can check nothing is clipped.
@@ -38,8 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString picturePath_;
-    QPixmap pixmap_;
+    DesignPicture picture_;
     QImage face_; // the picture as pixels, for judging what lies behind the caption
 };
 

@@ -1,13 +1,7 @@
 #pragma once
 // The advice window: cautions for travellers and a button that closes it.
 
-#include "picture_surface.h"
-
-#include <memory>
-
-namespace Ui {
-class Form5;
-}
+#include "zorimex/ui/picture_surface.h"
 
 namespace zorimex::ui {
 
@@ -17,10 +11,6 @@ class Form5 : public PictureSurface {
 public:
     static constexpr int kNumber = 5;
     explicit Form5(QWidget* parent = nullptr);
-    ~Form5() override;
-
-private:
-    std::unique_ptr<Ui::Form5> ui_;
 };
 
 } // namespace zorimex::ui

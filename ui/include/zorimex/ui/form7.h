@@ -2,7 +2,7 @@
 // The consent dialog: may the main window show the latest-version page? The answer is recorded
 // by whoever starts the program, so the window only reports which button was pressed.
 
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <memory>
 

@@ -2,8 +2,9 @@
 // An image control: a picture drawn unscaled at the top-left and clipped, which reports a click.
 // Like a label it has no window of its own in the design, so it never takes the focus.
 
-#include "single_click.h"
-#include <QPixmap>
+#include "zorimex/ui/design_picture.h"
+#include "zorimex/ui/single_click.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -16,9 +17,9 @@ class ClickableImage : public QWidget {
 public:
     explicit ClickableImage(QWidget* parent = nullptr);
 
-    QString picture() const { return picturePath_; }
+    QString picture() const { return picture_.path(); }
     void setPicture(const QString& path);
-    const QPixmap& pixmap() const { return pixmap_; }
+    const QPixmap& pixmap() const { return picture_.pixmap(); }
 
 signals:
     /// Left button pressed and released inside the image.
@@ -34,8 +35,7 @@ private:
     // The platform turns the second press of a double click into a press of its own; its
     // release is not another click.
     SingleClick click_;
-    QString picturePath_;
-    QPixmap pixmap_;
+    DesignPicture picture_;
 };
 
 } // namespace zorimex::ui

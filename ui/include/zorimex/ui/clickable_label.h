@@ -3,8 +3,8 @@
 // reached with Tab and pressed with Space or Enter, and assistive technology sees a button with a
 // press action.
 
-#include "caption_label.h"
-#include "single_click.h"
+#include "zorimex/ui/caption_label.h"
+#include "zorimex/ui/single_click.h"
 
 namespace zorimex::ui {
 

@@ -1,8 +1,10 @@
-#include "picture_file.h"
+#include "zorimex/ui/design_picture.h"
 
 #include <QFileInfo>
+#include <QWidget>
 
 namespace zorimex::ui {
+namespace {
 
 QPixmap LoadPicture(const QString& path, qreal devicePixelRatio) {
     if (path.isEmpty())
@@ -18,6 +20,13 @@ QPixmap LoadPicture(const QString& path, qreal devicePixelRatio) {
         }
     }
     return QPixmap(path);
+}
+
+} // namespace
+
+void DesignPicture::load(const QString& path, const QWidget& control) {
+    path_ = path;
+    pixmap_ = LoadPicture(path, control.devicePixelRatioF());
 }
 
 } // namespace zorimex::ui

@@ -18,9 +18,11 @@ namespace Ui {
 class Form2;
 }
 
-namespace zorimex::ui {
-
+namespace zorimex::webpane {
 class WebPane;
+}
+
+namespace zorimex::ui {
 
 class Form2 : public QMainWindow {
     Q_OBJECT
@@ -35,7 +37,7 @@ public:
     /// Writes a currency choice into the rate and name fields (Text5, then Text6).
     void choose(const Choice& choice);
     /// The browser pane in the top right corner.
-    WebPane* browserPane() const;
+    webpane::WebPane* browserPane() const;
 
 signals:
     // The commands of the buttons, menus and banners that concern other windows or the program.

@@ -2,7 +2,7 @@
 // The About window. Its "OK" is both the default and the cancel button: Enter and Esc press it
 // wherever the focus is.
 
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // currency labels. It says which control the user chose; the currency goes to the main window
 // through whoever connected it. The window stays open until "選択終了".
 
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <memory>
 

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QUrl>
 
-namespace zorimex::ui {
+namespace zorimex::webpane {
 
 class WebPane : public QFrame {
     Q_OBJECT
@@ -49,4 +49,4 @@ private:
     bool loadingStarted_ = false;
 };
 
-} // namespace zorimex::ui
+} // namespace zorimex::webpane

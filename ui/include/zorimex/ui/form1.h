@@ -2,7 +2,7 @@
 // The start-up window: product artwork, the donation request, "OK" to go on to the main window
 // and a × that ends the program.
 
-#include "picture_surface.h"
+#include "zorimex/ui/picture_surface.h"
 
 #include <memory>
 

@@ -2,8 +2,9 @@
 // The program's seven windows. Each exists at most once: it is created on the first reference
 // (hidden until shown), destroyed when unloaded, and created afresh on the next reference.
 // Windows have no owner, so each stands on the desktop by itself. The registry knows how windows
-// live and die, not what they mean to one another: app/ connects what one window asks for to the
-// others, and decides what closing a window means for the program.
+// live and die, not what they mean to one another: app/ makes the one registry of a program run,
+// connects what one window asks for to the others, and decides what closing a window means for
+// the program. No window knows the registry.
 
 #include <QObject>
 #include <QPointer>
@@ -17,8 +18,9 @@ class WindowRegistry : public QObject {
     Q_OBJECT
 
 public:
-    /// The one registry of the running program.
-    static WindowRegistry& instance();
+    explicit WindowRegistry(QObject* parent = nullptr);
+    /// Destroys the windows still loaded.
+    ~WindowRegistry() override;
 
     /// A reference to the window class `Form` (Form1 .. Form7): the window, created and loaded
     /// hidden when it is not loaded.
@@ -51,14 +53,11 @@ signals:
     void created(QWidget* window, int formNumber);
     /// The user closed a loaded window through its frame (×); it is unloaded.
     void closedByUser(int formNumber);
-    /// Emitted by endProgram() once every window is gone from the screen.
-    void programEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    WindowRegistry() = default;
     void adopt(QWidget* window, int formNumber);
     int slotOf(const QObject* window) const;
 

@@ -1,13 +1,7 @@
 #pragma once
 // The hotel-rate window: standard single-room rates per night and a button that closes it.
 
-#include "picture_surface.h"
-
-#include <memory>
-
-namespace Ui {
-class Form6;
-}
+#include "zorimex/ui/picture_surface.h"
 
 namespace zorimex::ui {
 
@@ -17,10 +11,6 @@ class Form6 : public PictureSurface {
 public:
     static constexpr int kNumber = 6;
     explicit Form6(QWidget* parent = nullptr);
-    ~Form6() override;
-
-private:
-    std::unique_ptr<Ui::Form6> ui_;
 };
 
 } // namespace zorimex::ui
