@@ -17,7 +17,9 @@ strip=x86_64-w64-mingw32-strip
 
 rm -rf "$build/package"
 mkdir -p "$stage/licenses"
-cp "$build/app/zorimex.exe" "$build/cli/zorimex-cli.exe" "$stage/"
+# The two programs, wherever the build put them (the build lists them).
+mapfile -t programs <"$build/windows-programs.txt"
+cp "${programs[@]}" "$stage/"
 
 # Plugins next to the executables, where Qt looks for them first: the Windows platform, the
 # native style, and the JPEG and GIF readers the windows' pictures need.
