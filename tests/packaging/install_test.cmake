@@ -29,6 +29,13 @@ function(check_tree root)
   endif()
   run(desktop-file-validate "${root}/share/applications/zorimex.desktop")
   run(appstreamcli validate --pedantic --no-net "${root}/share/metainfo/example.zrmx.Zorimex.metainfo.xml")
+  # The licence a packager and a software centre read.
+  file(READ "${root}/share/doc/zorimex/copyright" copyright)
+  file(READ "${root}/share/metainfo/example.zrmx.Zorimex.metainfo.xml" metainfo)
+  if(NOT copyright MATCHES "\nFiles: \\*\n[^\n]*\nLicense: Expat\n" OR
+     NOT metainfo MATCHES "<project_license>MIT</project_license>")
+    message(FATAL_ERROR "the installed copyright or metainfo does not name the MIT (Expat) licence")
+  endif()
   run("${root}/bin/zorimex-cli" convert 1234.56 --currency 14)
   string(FIND "${RUN_OUTPUT}" "13万5千802" found)
   if(found EQUAL -1)
