@@ -56,24 +56,27 @@ constexpr double kYenTax = 1.05;
 
 void Convert(Fields& f) {
     using enum Field;
-    double x = 0;
-    std::string s4;
-    std::string s;
+    double rounded = 0;        // the exact amount read back from Text9, then rounded to whole yen
+    std::string lastFour;      // the last four characters of the rounded amount's text
+    std::string thousandsPart; // the thousands digit times one thousand, as text
 
+    // Steps 1 and 2: the exact amount, computed twice from the inputs rather than copied.
     Write(f[Text11], AsText(Times(ReadNumber(f[Text1]), ReadNumber(f[Text5]))));
     Write(f[Text9], AsText(Times(ReadNumber(f[Text1]), ReadNumber(f[Text5]))));
-    Write(x, ReadNumber(f[Text9])); // the exact amount is taken back from its 15-digit text
-    x = RoundHalfAwayFromZero(x);
-    Write(f[Text10], AsText(x));
-    // The breakdown comes from the characters of the rounded amount, not from division.
+    // Steps 3 to 5: the exact amount is taken back from its 15-digit text, then rounded.
+    Write(rounded, ReadNumber(f[Text9]));
+    rounded = RoundHalfAwayFromZero(rounded);
+    Write(f[Text10], AsText(rounded));
+    // Steps 6 to 11: the breakdown comes from the characters of the rounded amount, not from
+    // division.
     f[Text3] = RightChars(f[Text10], 3);
-    s4 = RightChars(f[Text10], 4);
-    Write(s, Difference(s4, RightChars(f[Text10], 3)));
-    Write(f[Text7], AsText(Times(ReadNumber(s), 0.001)));
+    lastFour = RightChars(f[Text10], 4);
+    Write(thousandsPart, Difference(lastFour, RightChars(f[Text10], 3)));
+    Write(f[Text7], AsText(Times(ReadNumber(thousandsPart), 0.001)));
     Write(f[Text10], Difference(f[Text10], RightChars(f[Text10], 4)));
     Write(f[Text8], AsText(Times(ReadNumber(f[Text10]), 0.0001)));
-    // Compares the exact amount: 999.5 to 1000 rounds up to 1000 yet has no thousands digit.
-    // A test that cannot be read counts as true.
+    // Step 12 compares the exact amount: 999.5 to 1000 rounds up to 1000 yet has no thousands
+    // digit. A test that cannot be read counts as true.
     const std::optional<double> exact = ReadNumber(f[Text9]);
     if (!exact || *exact < 1000)
         f[Text7] = "0";

@@ -3,6 +3,7 @@
 // continue-on-failure: a step that cannot read a number or overflows writes nothing and the
 // action goes on with its next step; no action ever reports a failure.
 
+#include "zorimex/application_title.h"
 #include "zorimex/fields.h"
 
 #include <optional>
@@ -11,7 +12,6 @@
 
 namespace zorimex {
 
-inline constexpr const char* kApplicationTitle = "ZRMX Ver.6";
 inline constexpr const char* kYenUnit = "円";
 
 /// The first "換算" button: exact amount into Text11/Text9, breakdown into Text8/Text7/Text3.

@@ -15,8 +15,8 @@ inline constexpr int DiskFull = 61;       // no space left (ENOSPC, EDQUOT)
 inline constexpr int InputPastEnd = 62;   // the file has no bytes at all
 inline constexpr int PathFileAccess = 75; // access denied, read-only, a folder where a file belongs
 inline constexpr int PathNotFound = 76;   // the folder is missing
-// No web browser could be started for a banner: the number users of the program's earlier
-// versions saw when the browser could not be created.
+// No web browser could be started for a banner: the classic number for an object that could
+// not be created.
 inline constexpr int BrowserNotStarted = 429;
 } // namespace error_number
 
