@@ -2,8 +2,6 @@
 # Debian's dpkg-buildflags gives them, for everything the project builds: the tests run the very
 # code the package ships. Only the optimisation and debug-information flags are left out, since
 # the build type chooses those.
-option(ZORIMEX_HARDENING "Build with the hardening flags of dpkg-buildflags, where it exists" ON)
-
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(ZORIMEX_HARDENING AND DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING AND NOT ZORIMEX_SANITIZE
    AND NOT ZORIMEX_FUZZ)
