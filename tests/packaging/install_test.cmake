@@ -16,6 +16,7 @@ function(check_tree root)
       share/icons/hicolor/48x48/apps/zorimex.png
       share/icons/hicolor/256x256/apps/zorimex.png
       share/man/man1/zorimex.1.gz share/man/man1/zorimex-cli.1.gz
+      share/man/ja/man1/zorimex.1.gz share/man/ja/man1/zorimex-cli.1.gz
       share/doc/zorimex/copyright share/doc/zorimex/changelog.gz)
     if(NOT EXISTS "${root}/${file}")
       message(FATAL_ERROR "missing after installation: ${file}")
