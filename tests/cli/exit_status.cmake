@@ -1,9 +1,25 @@
 cmake_minimum_required(VERSION 3.22) # policies of today: a quoted "japanese" is a string
 # Runs zorimex-cli as a separate process and checks what a calling script relies on. The
 # environment names the language, whatever the caller's is: English here unless a row says.
+# Under Wine a Windows program's display language comes from the Unix locale, which the C library
+# must then know: the test compiles its own ja_JP.UTF-8 (from the locales package's sources) rather
+# than rely on the machine's generated ones. zorimex-cli on Linux reads only the variables.
+set(localePath "")
+if(EMULATOR)
+  set(locales ${CMAKE_CURRENT_BINARY_DIR}/locales)
+  if(NOT EXISTS ${locales}/ja_JP.UTF-8/LC_MESSAGES)
+    file(MAKE_DIRECTORY ${locales})
+    execute_process(COMMAND localedef -i ja_JP -f UTF-8 ${locales}/ja_JP.UTF-8
+      RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+  endif()
+  if(NOT EXISTS ${locales}/ja_JP.UTF-8/LC_MESSAGES)
+    message(FATAL_ERROR "localedef could not make ja_JP.UTF-8 (package locales): ${err}")
+  endif()
+  set(localePath LOCPATH=${locales})
+endif()
 function(language_environment variable locale)
   set(${variable} ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES
-    LANG=${locale} PARENT_SCOPE)
+    ${localePath} LANG=${locale} PARENT_SCOPE)
 endfunction()
 language_environment(english C.UTF-8)
 language_environment(japanese ja_JP.UTF-8)
