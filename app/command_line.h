@@ -1,8 +1,12 @@
 #pragma once
 // The program's own command line: it takes no arguments of its own beyond --help and --version,
 // and lets through the options Qt's GUI layer reads itself (-platform, -style, ...). Handled
-// before the QApplication exists, so that --help and --version work without a display.
+// before the QApplication exists, so that --help and --version work without a display. What it
+// prints is in the user's language.
 
+#include <QString>
+
+#include <cstdio>
 #include <optional>
 
 namespace zorimex::app {
@@ -11,5 +15,8 @@ namespace zorimex::app {
 /// when they hold anything else the program does not take, prints one line on standard error and
 /// returns 2. Returns nothing when the program should start.
 std::optional<int> HandleCommandLine(int argc, const char* const* argv);
+
+/// Writes `line` and a line end to `stream`, in the encoding the terminal reads.
+void PrintLine(std::FILE* stream, const QString& line);
 
 } // namespace zorimex::app

@@ -1,6 +1,7 @@
 #include "display_check.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <cstring>
@@ -44,10 +45,12 @@ void PreferX11OnWayland(int argc, const char* const* argv) {
 #endif
 }
 
-std::string NoDisplayMessage(std::string_view program) {
-    return "zorimex: no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-           "to run without a desktop, start it as: xvfb-run " +
-           std::string(program.empty() ? "zorimex" : program);
+QString NoDisplayMessage(const QString& program) {
+    return QCoreApplication::translate(
+               "DisplayCheck",
+               "zorimex: no display to open (neither DISPLAY nor WAYLAND_DISPLAY is set); to run "
+               "without a desktop, start it as: xvfb-run %1")
+        .arg(program.isEmpty() ? QStringLiteral("zorimex") : program);
 }
 
 } // namespace zorimex::app

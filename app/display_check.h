@@ -3,8 +3,7 @@
 // display; on a machine without one (a server, a container, a CI job) one line that says so and
 // how to run the program anyway serves the user better.
 
-#include <string>
-#include <string_view>
+#include <QString>
 
 namespace zorimex::app {
 
@@ -19,8 +18,9 @@ bool DisplayAvailable(int argc, const char* const* argv);
 /// to the front, and this program does both. Call before the QApplication exists.
 void PreferX11OnWayland(int argc, const char* const* argv);
 
-/// The one line printed on standard error when there is no display, without a line end. It
-/// tells how to run the program as the user started it (`program`, from argv[0]).
-std::string NoDisplayMessage(std::string_view program);
+/// The one line printed on standard error when there is no display, without a line end, in the
+/// language of the installed translators. It tells how to run the program as the user started it
+/// (`program`, from argv[0]).
+QString NoDisplayMessage(const QString& program);
 
 } // namespace zorimex::app

@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "display_check.h"
+#include "message_translation.h"
 #include "startup.h"
 #include "window_wiring.h"
 #include "zorimex/ui/application_setup.h"
@@ -11,8 +12,6 @@
 #include <zorimex/preferences/preference_file.h>
 
 #include <QApplication>
-
-#include <cstdio>
 
 namespace {
 
@@ -27,7 +26,9 @@ int main(int argc, char* argv[]) {
         return *exitCode;
     // Before the QApplication, which would abort with a long message of its own.
     if (!zorimex::app::DisplayAvailable(argc, argv)) {
-        std::fprintf(stderr, "%s\n", zorimex::app::NoDisplayMessage(argv[0]).c_str());
+        const zorimex::app::MessageTranslation translation(argv[0]);
+        zorimex::app::PrintLine(stderr,
+                                zorimex::app::NoDisplayMessage(QString::fromLocal8Bit(argv[0])));
         return kNoDisplay;
     }
     zorimex::app::PreferX11OnWayland(argc, argv);

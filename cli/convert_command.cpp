@@ -54,6 +54,11 @@ int Usage(std::ostream& err, std::string_view command, const std::string& what) 
     return kExitUsage;
 }
 
+// One line of the text output: the result's name, then its value.
+std::string Line(Language language, MessageId label, std::string_view value) {
+    return Text(language, label) + ": " + std::string(value) + '\n';
+}
+
 // An option is a word that starts with '-' and is not a number: "-5" stays an amount.
 bool LooksLikeOption(std::string_view arg) {
     return arg.size() > 1 && arg.front() == '-' && !ReadNumber(arg);
@@ -67,13 +72,13 @@ struct ConvertRequest {
 
 // Reads the arguments, or says on `err` what is wrong with them.
 std::optional<ConvertRequest> ParseConvert(std::span<const std::string_view> args,
-                                           std::ostream& err) {
+                                           Language language, std::ostream& err) {
     std::optional<std::string_view> amount;
     std::optional<RateChoice> rate;
     bool json = false;
     bool optionsEnded = false;
-    const auto fail = [&](const std::string& what) {
-        Usage(err, "convert", what);
+    const auto fail = [&](MessageId what, std::initializer_list<std::string_view> arguments = {}) {
+        Usage(err, "convert", Text(language, what, arguments));
         return std::nullopt;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -84,34 +89,32 @@ std::optional<ConvertRequest> ParseConvert(std::span<const std::string_view> arg
             json = true;
         } else if (!optionsEnded && (arg == "--currency" || arg == "--rate")) {
             if (rate)
-                return fail("give one of --currency and --rate, once");
+                return fail(MessageId::CurrencyAndRateTogether);
             if (i + 1 >= args.size())
-                return fail(std::string(arg) + " needs a value");
+                return fail(MessageId::NeedsValue, {arg});
             const std::string_view value = args[++i];
             if (arg == "--currency") {
                 rate = CurrencyFromArgument(value);
                 if (!rate)
-                    return fail("unknown currency '" + std::string(value) +
-                                "' (see: zorimex-cli currencies)");
+                    return fail(MessageId::UnknownCurrency, {value});
             } else {
                 const auto r = ReadNumber(value);
                 if (!r)
-                    return fail("'" + std::string(value) + "' is not a rate");
+                    return fail(MessageId::NotARate, {value});
                 rate = RateChoice{NumberText(*r), "1単位 " + NumberText(*r) + "円"};
             }
         } else if (!optionsEnded && LooksLikeOption(arg)) {
-            return fail("unknown option '" + std::string(arg) + "'");
+            return fail(MessageId::UnknownOption, {arg});
         } else if (!amount) {
             amount = arg;
         } else {
-            return fail("unexpected argument '" + std::string(arg) + "'");
+            return fail(MessageId::UnexpectedArgument, {arg});
         }
     }
     if (!amount)
-        return fail("missing AMOUNT (usage: zorimex-cli convert [--json] AMOUNT [--currency X | "
-                    "--rate R])");
+        return fail(MessageId::MissingAmount);
     if (!ReadNumber(*amount))
-        return fail("'" + std::string(*amount) + "' is not an amount");
+        return fail(MessageId::NotAnAmount, {*amount});
     if (!rate) {
         const Currency& c = *CurrencyByRow(kDefaultRow);
         rate = RateChoice{ListRateText(c), std::string(c.name)};
@@ -119,23 +122,25 @@ std::optional<ConvertRequest> ParseConvert(std::span<const std::string_view> arg
     return ConvertRequest{std::string(*amount), *rate, json};
 }
 
-// The results a step could not compute, by the names the text output gives them. Every result
+// The results a step could not compute, by the labels the text output gives them. Every result
 // but the dollar figure comes from the exact product in Text11: where that stayed empty, the
 // breakdown holds Convert's starting zeros, not a result.
-std::vector<std::string_view> MissingResults(const Fields& fields) {
+std::vector<MessageId> MissingResults(const Fields& fields) {
     using enum Field;
-    std::vector<std::string_view> missing;
+    std::vector<MessageId> missing;
     if (fields[Text11].empty())
-        missing.insert(missing.end(), {"換算", "正確な金額", "日本円+消費税"});
+        missing.insert(missing.end(), {MessageId::ConvertedLabel, MessageId::ExactAmountLabel,
+                                       MessageId::YenWithTaxLabel});
     if (fields[Text2].empty())
-        missing.push_back("$(ドル)+消費税");
+        missing.push_back(MessageId::DollarWithTaxLabel);
     return missing;
 }
 
 } // namespace
 
-int RunConvert(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-    const auto request = ParseConvert(args, err);
+int RunConvert(std::span<const std::string_view> args, Language language, std::ostream& out,
+               std::ostream& err) {
+    const auto request = ParseConvert(args, language, err);
     if (!request)
         return kExitUsage;
 
@@ -151,30 +156,34 @@ int RunConvert(std::span<const std::string_view> args, std::ostream& out, std::o
     if (request->json)
         out << FieldsJson(fields) << '\n';
     else
-        out << "通貨: " << fields[Text6] << "（1単位 = " << fields[Text5] << "円）\n"
-            << "金額: " << fields[Text1] << '\n'
-            << "換算: " << fields[Text8] << "万" << fields[Text7] << "千" << fields[Text3] << '\n'
-            << "正確な金額: " << ExactAmountMessage(fields).text << '\n'
-            << "$(ドル)+消費税: " << fields[Text2] << '\n'
-            << "日本円+消費税: " << fields[Text4] << '\n';
+        // The breakdown "13万5千802" is the amount as the window shows it: data, in any language.
+        out << Text(language, MessageId::CurrencyLine, {fields[Text6], fields[Text5]}) << '\n'
+            << Line(language, MessageId::AmountLabel, fields[Text1])
+            << Line(language, MessageId::ConvertedLabel,
+                    fields[Text8] + "万" + fields[Text7] + "千" + fields[Text3])
+            << Line(language, MessageId::ExactAmountLabel, ExactAmountMessage(fields).text)
+            << Line(language, MessageId::DollarWithTaxLabel, fields[Text2])
+            << Line(language, MessageId::YenWithTaxLabel, fields[Text4]);
 
     const auto missing = MissingResults(fields);
     if (missing.empty())
         return kExitOk;
-    err << "zorimex-cli convert: could not compute";
-    for (std::size_t i = 0; i < missing.size(); ++i)
-        err << (i == 0 ? " " : ", ") << missing[i];
-    err << " (the amount times the rate is beyond the range of numbers)\n";
+    std::string names;
+    for (const MessageId label : missing)
+        names += (names.empty() ? std::string() : Text(language, MessageId::ListSeparator)) +
+                 Text(language, label);
+    err << "zorimex-cli convert: " << Text(language, MessageId::CouldNotCompute, {names}) << '\n';
     return kExitFailure;
 }
 
-int RunCurrencies(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int RunCurrencies(std::span<const std::string_view> args, Language language, std::ostream& out,
+                  std::ostream& err) {
     bool json = false;
     for (const std::string_view arg : args) {
         if (arg == "--json" && !json)
             json = true;
         else
-            return Usage(err, "currencies", "unexpected argument '" + std::string(arg) + "'");
+            return Usage(err, "currencies", Text(language, MessageId::UnexpectedArgument, {arg}));
     }
     if (json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
@@ -189,7 +198,7 @@ int RunCurrencies(std::span<const std::string_view> args, std::ostream& out, std
         return kExitOk;
     }
     // The ISO code came later than the other columns; it goes last so they keep their places.
-    out << "番号\t一覧の表示\t通貨名\t一覧のレート\t地図のレート\tISO\n";
+    out << Text(language, MessageId::CurrenciesHeader) << '\n';
     for (const Currency& c : Currencies())
         out << c.row << '\t' << c.caption << '\t' << c.name << '\t' << ListRateText(c) << '\t'
             << MapRateText(c) << '\t' << c.isoCode << '\n';

@@ -1,7 +1,9 @@
 // zorimex-cli: the conversion core from the command line.
 
 #include "convert_command.h"
+#include "messages.h"
 #include "script_driver.h"
+#include "user_language.h"
 #ifdef _WIN32
 #include "windows_console.h"
 #endif
@@ -16,38 +18,36 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zorimex-cli convert [--json] AMOUNT [--currency X | --rate R]\n"
-    "       zorimex-cli currencies [--json]\n"
-    "       zorimex-cli script < events.jsonl\n"
-    "       zorimex-cli --help | --version\n";
+using zorimex::cli::Language;
+using zorimex::cli::MessageId;
+using zorimex::cli::Text;
 
-int Run(std::string_view command, std::span<const std::string_view> rest) {
+int Run(std::string_view command, std::span<const std::string_view> rest, Language language) {
     using namespace zorimex::cli;
     if (command == "convert")
-        return RunConvert(rest, std::cout, std::cerr);
+        return RunConvert(rest, language, std::cout, std::cerr);
     if (command == "currencies")
-        return RunCurrencies(rest, std::cout, std::cerr);
+        return RunCurrencies(rest, language, std::cout, std::cerr);
     if (command == "script") {
         if (!rest.empty()) {
-            std::cerr << "zorimex-cli script: unexpected argument '" << rest.front()
-                      << "' (the events come on standard input)\n";
+            std::cerr << "zorimex-cli script: "
+                      << Text(language, MessageId::ScriptTakesNoArgument, {rest.front()}) << '\n';
             return kExitUsage;
         }
-        return RunScript(std::cin, std::cout, std::cerr);
+        return RunScript(std::cin, language, std::cout, std::cerr);
     }
     if (command == "--help" || command == "-h") {
-        std::cout << kUsage;
+        std::cout << Text(language, MessageId::Usage);
         return kExitOk;
     }
     if (command == "--version") {
         std::cout << "zorimex-cli " ZORIMEX_VERSION "\n";
         return kExitOk;
     }
-    if (command.starts_with('-'))
-        std::cerr << "zorimex-cli: unknown option '" << command << "'\n" << kUsage;
-    else
-        std::cerr << "zorimex-cli: unknown subcommand '" << command << "'\n" << kUsage;
+    const MessageId unknown =
+        command.starts_with('-') ? MessageId::UnknownOption : MessageId::UnknownSubcommand;
+    std::cerr << "zorimex-cli: " << Text(language, unknown, {command}) << '\n'
+              << Text(language, MessageId::Usage);
     return kExitUsage;
 }
 
@@ -66,17 +66,18 @@ int main(int argc, char** argv) {
 #else
     const std::vector<std::string_view> args(argv + 1, argv + argc);
 #endif
+    const Language language = zorimex::cli::UserLanguage();
     if (args.empty()) {
-        std::cerr << kUsage;
+        std::cerr << Text(language, MessageId::Usage);
         return zorimex::cli::kExitUsage;
     }
-    const int status = Run(args.front(), std::span(args).subspan(1));
+    const int status = Run(args.front(), std::span(args).subspan(1), language);
     // Output that never arrived is a failure, whatever the command made of its input; a command
     // that already failed has said so in its own line.
     errno = 0;
     if (!std::cout.flush() && status != zorimex::cli::kExitFailure) {
         const int error = errno;
-        std::cerr << "zorimex-cli: could not write the output"
+        std::cerr << "zorimex-cli: " << Text(language, MessageId::CouldNotWriteOutput)
                   << (error != 0 ? std::string(": ") + std::strerror(error) : std::string())
                   << '\n';
         return status == zorimex::cli::kExitOk ? zorimex::cli::kExitFailure : status;

@@ -19,8 +19,10 @@ namespace {
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
 
+// What is wrong with a line, said in the user's language once it reaches RunScript.
 struct UsageError {
-    std::string what;
+    MessageId what;
+    std::string argument;
 };
 
 // The headless main window: its fields exist from the first event that refers to it until an
@@ -51,9 +53,9 @@ std::string Quoted(const std::string& name) {
 const std::string& StringMember(const Json& event, const char* key) {
     const auto it = event.find(key);
     if (it == event.end())
-        throw UsageError{std::string("missing \"") + key + "\""};
+        throw UsageError{MessageId::MissingMember, key};
     if (!it->is_string())
-        throw UsageError{std::string("\"") + key + "\" must be a string"};
+        throw UsageError{MessageId::NotAString, key};
     return it->get_ref<const std::string&>();
 }
 
@@ -63,7 +65,7 @@ void ExpectKeys(const Json& event, std::initializer_list<const char*> keys) {
         for (const char* k : keys)
             known = known || key == k;
         if (!known)
-            throw UsageError{"unexpected member " + Quoted(key)};
+            throw UsageError{MessageId::UnexpectedMember, Quoted(key)};
     }
 }
 
@@ -73,7 +75,7 @@ public:
 
     void run(const Json& event) {
         if (!event.is_object())
-            throw UsageError{"an event must be a JSON object"};
+            throw UsageError{MessageId::NotAnObject, {}};
         if (event.contains("set"))
             return set(event);
         if (event.contains("click"))
@@ -84,7 +86,7 @@ public:
             return unload(event);
         if (event.contains("dump"))
             return dump(event);
-        throw UsageError{"unknown event"};
+        throw UsageError{MessageId::UnknownEvent, {}};
     }
 
 private:
@@ -93,7 +95,7 @@ private:
         const std::string& name = StringMember(event, "set");
         const auto field = FieldFromName(name);
         if (!field)
-            throw UsageError{"unknown field " + Quoted(name)};
+            throw UsageError{MessageId::UnknownField, Quoted(name)};
         const std::string& text = StringMember(event, "text");
         window_.fields()[*field] = text;
     }
@@ -106,7 +108,7 @@ private:
         else if (name == kExactAmountControl)
             showMessage(ExactAmountMessage(window_.fields()));
         else
-            throw UsageError{"unknown control " + Quoted(name)};
+            throw UsageError{MessageId::UnknownControl, Quoted(name)};
     }
 
     void choose(const Json& event) {
@@ -116,7 +118,7 @@ private:
             return; // the hidden map button stands for no currency
         const auto choice = ChoiceForControl(name);
         if (!choice)
-            throw UsageError{"unknown control " + Quoted(name)};
+            throw UsageError{MessageId::UnknownControl, Quoted(name)};
         Choose(window_.fields(), *choice);
     }
 
@@ -124,14 +126,14 @@ private:
         ExpectKeys(event, {"unload"});
         const std::string& name = StringMember(event, "unload");
         if (name != "Form2")
-            throw UsageError{"unknown window " + Quoted(name)};
+            throw UsageError{MessageId::UnknownWindow, Quoted(name)};
         window_.unload();
     }
 
     void dump(const Json& event) {
         ExpectKeys(event, {"dump"});
         if (event.at("dump") != true)
-            throw UsageError{"\"dump\" must be true"};
+            throw UsageError{MessageId::DumpNotTrue, {}};
         out_ << FieldsJson(window_.fields()) << '\n';
     }
 
@@ -159,21 +161,27 @@ std::string FieldsJson(const Fields& fields) {
     return Dump(result);
 }
 
-int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunScript(std::istream& in, Language language, std::ostream& out, std::ostream& err) {
     ScriptRunner runner(out);
     std::string line;
     for (long lineNumber = 1; std::getline(in, line); ++lineNumber) {
         if (IsBlankLine(line))
             continue;
+        std::optional<UsageError> error;
         try {
             runner.run(Json::parse(line));
         } catch (const Json::exception&) {
             // A parse error, or a number beyond the range of numbers (1e999): not valid input.
-            err << "zorimex-cli script: line " << lineNumber << ": not valid JSON\n";
-            out.flush();
-            return kExitUsage;
+            error = UsageError{MessageId::NotValidJson, {}};
         } catch (const UsageError& e) {
-            err << "zorimex-cli script: line " << lineNumber << ": " << e.what << '\n';
+            error = e;
+        }
+        if (error) {
+            err << "zorimex-cli script: "
+                << Text(
+                       language, MessageId::ScriptLine,
+                       {std::to_string(lineNumber), Text(language, error->what, {error->argument})})
+                << '\n';
             out.flush();
             return kExitUsage;
         }
@@ -181,7 +189,7 @@ int RunScript(std::istream& in, std::ostream& out, std::ostream& err) {
             break;
     }
     if (!out.flush()) {
-        err << "zorimex-cli script: could not write the output\n";
+        err << "zorimex-cli script: " << Text(language, MessageId::CouldNotWriteOutput) << '\n';
         return kExitFailure;
     }
     return kExitOk;

@@ -2,6 +2,8 @@
 // The JSON-lines event protocol of `zorimex-cli script`: the project's stable machine interface.
 // Each input line is one event on a headless main window; events with output write one line.
 
+#include "messages.h"
+
 #include "zorimex/fields.h"
 
 #include <iosfwd>
@@ -18,9 +20,9 @@ inline constexpr int kExitUsage = 2;
 std::string FieldsJson(const Fields& fields);
 
 /// Runs events from `in` until its end or the first usage error. Writes event output to `out`
-/// (one JSON object per line, UTF-8) and a one-line diagnostic naming the line number to `err`.
-/// Returns kExitOk; kExitUsage after a malformed line; kExitFailure once `out` fails. Nothing
-/// after such a line is read.
-int RunScript(std::istream& in, std::ostream& out, std::ostream& err);
+/// (one JSON object per line, UTF-8) and a one-line diagnostic in `language` naming the line
+/// number to `err`. Returns kExitOk; kExitUsage after a malformed line; kExitFailure once `out`
+/// fails. Nothing after such a line is read.
+int RunScript(std::istream& in, Language language, std::ostream& out, std::ostream& err);
 
 } // namespace zorimex::cli

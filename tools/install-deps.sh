@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
   xvfb xauth x11-utils libxcb1-dev libxcb-damage0-dev openssl

@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -204,47 +205,64 @@ class ProgramTest : public QObject {
 
 private slots:
     // What the program says without a display, and to arguments: it takes none but --help and
-    // --version, which need no display.
+    // --version, which need no display. Each row runs in English and in Japanese (by LANG, which
+    // needs no generated locale): the same exit status, the text in the user's language.
     void commandLine_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<bool>("onStandardError");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("japanese");
         const QString version = QStringLiteral("zorimex " ZORIMEX_VERSION "\n");
         QTest::newRow("no display") << QStringList{} << 2 << true
-                                    << QStringLiteral("start it as: xvfb-run ") + kProgram + u'\n';
+                                    << QStringLiteral("start it as: xvfb-run ") + kProgram + u'\n'
+                                    << QStringLiteral("起動します: xvfb-run ") + kProgram + u'\n';
         QTest::newRow("--version")
-            << QStringList{QStringLiteral("--version")} << 0 << false << version;
+            << QStringList{QStringLiteral("--version")} << 0 << false << version << version;
         QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << false
-                                << QStringLiteral("Usage: ") + kProgram;
+                                << QStringLiteral("Usage: ") + kProgram
+                                << QStringLiteral("使い方: ") + kProgram;
         QTest::newRow("Qt's own option passes")
             << QStringList{QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-v")}
-            << 0 << false << version;
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--frobnicate")} << 2 << true
-                                        << QStringLiteral("'frobnicate'");
-        QTest::newRow("an argument") << QStringList{QStringLiteral("1234")} << 2 << true
-                                     << QStringLiteral("unexpected argument '1234'");
+            << 0 << false << version << version;
+        QTest::newRow("unknown option")
+            << QStringList{QStringLiteral("--frobnicate")} << 2 << true
+            << QStringLiteral("zorimex: Unknown option 'frobnicate' (see: ")
+            << QStringLiteral("zorimex: 'frobnicate' は未知のオプションです（");
+        QTest::newRow("an argument")
+            << QStringList{QStringLiteral("1234")} << 2 << true
+            << QStringLiteral("unexpected argument '1234'") << QStringLiteral("余分な引数 '1234'");
     }
     void commandLine() {
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(bool, onStandardError);
-        QFETCH(QString, expected);
-        QTemporaryDir dataHome;
-        QProcess program;
-        program.setProcessEnvironment(programEnvironment(dataHome.path()));
-        program.start(kProgram, arguments);
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), exitCode);
-        const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        const QString err = QString::fromUtf8(program.readAllStandardError());
-        QVERIFY2((onStandardError ? err : out).contains(expected), qPrintable(out + err));
-        if (onStandardError)
-            QCOMPARE(err.count(u'\n'), 1);
-        QVERIFY2((onStandardError ? out : err).isEmpty(), qPrintable(out + err));
-        // It stopped before anything else, the first-run installation included.
-        QVERIFY(!QFileInfo::exists(dataHome.filePath(QStringLiteral("Zorimex"))));
+        QFETCH(QString, english);
+        QFETCH(QString, japanese);
+        for (const auto& [locale, expected] :
+             {std::pair{QStringLiteral("C.UTF-8"), english},
+              std::pair{QStringLiteral("ja_JP.UTF-8"), japanese}}) {
+            QTemporaryDir dataHome;
+            QProcessEnvironment environment = programEnvironment(dataHome.path());
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                environment.remove(QString::fromLatin1(name));
+            environment.insert(QStringLiteral("LANG"), locale);
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(kProgram, arguments);
+            QVERIFY(program.waitForFinished(10000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), exitCode);
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            const QString err = QString::fromUtf8(program.readAllStandardError());
+            QVERIFY2((onStandardError ? err : out).contains(expected),
+                     qPrintable(locale + u' ' + out + err));
+            if (onStandardError)
+                QCOMPARE(err.count(u'\n'), 1);
+            QVERIFY2((onStandardError ? out : err).isEmpty(), qPrintable(out + err));
+            // It stopped before anything else, the first-run installation included.
+            QVERIFY(!QFileInfo::exists(dataHome.filePath(QStringLiteral("Zorimex"))));
+        }
     }
 
     // Runs that cannot show the page never load the web engine nor start a browser process.

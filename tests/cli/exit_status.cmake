@@ -1,13 +1,37 @@
-# Runs zorimex-cli as a separate process and checks what a calling script relies on.
+cmake_minimum_required(VERSION 3.22) # policies of today: a quoted "japanese" is a string
+# Runs zorimex-cli as a separate process and checks what a calling script relies on. The
+# environment names the language, whatever the caller's is: English here unless a row says.
+# Under Wine a Windows program's display language comes from the Unix locale, which the C library
+# must then know: the test compiles its own ja_JP.UTF-8 (from the locales package's sources) rather
+# than rely on the machine's generated ones. zorimex-cli on Linux reads only the variables.
+set(localePath "")
+if(EMULATOR)
+  set(locales ${CMAKE_CURRENT_BINARY_DIR}/locales)
+  if(NOT EXISTS ${locales}/ja_JP.UTF-8/LC_MESSAGES)
+    file(MAKE_DIRECTORY ${locales})
+    execute_process(COMMAND localedef -i ja_JP -f UTF-8 ${locales}/ja_JP.UTF-8
+      RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+  endif()
+  if(NOT EXISTS ${locales}/ja_JP.UTF-8/LC_MESSAGES)
+    message(FATAL_ERROR "localedef could not make ja_JP.UTF-8 (package locales): ${err}")
+  endif()
+  set(localePath LOCPATH=${locales})
+endif()
+function(language_environment variable locale)
+  set(${variable} ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES
+    ${localePath} LANG=${locale} PARENT_SCOPE)
+endfunction()
+language_environment(english C.UTF-8)
+language_environment(japanese ja_JP.UTF-8)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl "{\"set\": \"Text1\", \"text\": \"1234.56\"}\n{\"choose\": \"Label14\"}\n{\"click\": \"Command1\"}\n{\"click\": \"Command6\"}\n")
-execute_process(COMMAND ${EMULATOR} ${CLI} script INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+execute_process(COMMAND ${english} ${EMULATOR} ${CLI} script INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0 OR NOT out MATCHES "135801.6円" OR NOT err STREQUAL "")
   message(FATAL_ERROR "good script: status ${status}, out '${out}', err '${err}'")
 endif()
 
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/bad.jsonl "{\"click\": \"Command6\"}\n{\"click\": \"Nothing\"}\n{\"click\": \"Command6\"}\n")
-execute_process(COMMAND ${EMULATOR} ${CLI} script INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/bad.jsonl
+execute_process(COMMAND ${english} ${EMULATOR} ${CLI} script INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/bad.jsonl
   RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 string(REGEX MATCHALL "\n" outLines "${out}")
 list(LENGTH outLines outCount)
@@ -15,45 +39,67 @@ if(NOT status EQUAL 2 OR NOT outCount EQUAL 1 OR NOT err MATCHES "line 2")
   message(FATAL_ERROR "bad script: status ${status}, out '${out}', err '${err}'")
 endif()
 
-execute_process(COMMAND ${EMULATOR} ${CLI} convert 1234.56 --currency 14 RESULT_VARIABLE status OUTPUT_VARIABLE out)
+execute_process(COMMAND ${english} ${EMULATOR} ${CLI} convert 1234.56 --currency 14 RESULT_VARIABLE status OUTPUT_VARIABLE out)
 if(NOT status EQUAL 0 OR NOT out MATCHES "13万5千802" OR NOT out MATCHES "135801.6円")
   message(FATAL_ERROR "convert: status ${status}, out '${out}'")
 endif()
-execute_process(COMMAND ${EMULATOR} ${CLI} convert 5 --currency nowhere RESULT_VARIABLE status ERROR_VARIABLE err)
+execute_process(COMMAND ${english} ${EMULATOR} ${CLI} convert 5 --currency nowhere RESULT_VARIABLE status ERROR_VARIABLE err)
 if(NOT status EQUAL 2 OR err STREQUAL "")
   message(FATAL_ERROR "unknown currency: status ${status}, err '${err}'")
 endif()
 
-# The command line as a caller sees it: each row is arguments (','-separated), the exit status,
-# the stream that must hold the text, and where standard output goes.
+# The command line as a caller sees it, in English and in Japanese: each row is arguments
+# (','-separated), the exit status (the same in both), the stream that must hold the text, the
+# English text, the Japanese one (SAME: the English run's text, byte for byte), and where standard
+# output goes.
 set(rows
-  "--version|0|out|^zorimex-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$|pipe"
-  "--help|0|out|zorimex-cli script|pipe"
-  "currencies,extra|2|err|^zorimex-cli currencies: unexpected argument 'extra'\n$|pipe"
-  "frobnicate|2|err|^zorimex-cli: unknown subcommand 'frobnicate'\n|pipe"
-  "convert,--,-5|0|out|-650円|pipe"
-  "convert,1e308|1|err|^zorimex-cli convert: could not compute [^\n]*\n$|pipe"
-  "currencies|1|err|^zorimex-cli: could not write the output[^\n]*\n$|full"
-  "convert,5|1|err|^zorimex-cli: could not write the output[^\n]*\n$|full"
-  "convert,--json,5|1|err|^zorimex-cli: could not write the output[^\n]*\n$|full"
-  "script|1|err|^zorimex-cli script: could not write the output\n$|full")
+  "--version|0|out|^zorimex-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$|SAME|pipe"
+  "--help|0|out|^usage: zorimex-cli convert|^使い方: zorimex-cli convert|pipe"
+  "currencies,extra|2|err|^zorimex-cli currencies: unexpected argument 'extra'\n$|^zorimex-cli currencies: 余分な引数 'extra'\n$|pipe"
+  "frobnicate|2|err|^zorimex-cli: unknown subcommand 'frobnicate'\nusage: |^zorimex-cli: 不明なサブコマンド 'frobnicate'\n使い方: |pipe"
+  "script,x|2|err|^zorimex-cli script: unexpected argument 'x' \\(the events|^zorimex-cli script: 余分な引数 'x'（イベントは|pipe"
+  "currencies|0|out|^Row\tCaption\tName\t|^番号\t一覧の表示\t通貨名\t|pipe"
+  "convert,--,-5|0|out|\nExact amount: -650円\n|\n正確な金額: -650円\n|pipe"
+  "convert,1e308|1|err|^zorimex-cli convert: could not compute Converted, Exact amount, Yen with tax \\([^\n]*\n$|^zorimex-cli convert: 換算、正確な金額、日本円\\+消費税 を計算できませんでした（[^\n]*\n$|pipe"
+  "convert,--json,1e308|1|out|\"Text1\":\"1e308\"|SAME|pipe"
+  "currencies,--json|0|out|\"iso\":\"EUR\"|SAME|pipe"
+  "script|0|out|135801.6円|SAME|pipe"
+  "currencies|1|err|^zorimex-cli: could not write the output[^\n]*\n$|^zorimex-cli: 出力を書き込めませんでした[^\n]*\n$|full"
+  "convert,5|1|err|^zorimex-cli: could not write the output[^\n]*\n$|^zorimex-cli: 出力を書き込めませんでした[^\n]*\n$|full"
+  "convert,--json,5|1|err|^zorimex-cli: could not write the output[^\n]*\n$|^zorimex-cli: 出力を書き込めませんでした[^\n]*\n$|full"
+  "script|1|err|^zorimex-cli script: could not write the output\n$|^zorimex-cli script: 出力を書き込めませんでした\n$|full")
 foreach(row IN LISTS rows)
   string(REPLACE "|" ";" fields "${row}")
   list(GET fields 0 args)
   list(GET fields 1 expectedStatus)
   list(GET fields 2 stream)
-  list(GET fields 3 pattern)
-  list(GET fields 4 output)
+  list(GET fields 3 englishPattern)
+  list(GET fields 4 japanesePattern)
+  list(GET fields 5 output)
   string(REPLACE "," ";" args "${args}")
-  if(output STREQUAL "full")
-    execute_process(COMMAND ${EMULATOR} ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
-      OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
-    set(out "")
-  else()
-    execute_process(COMMAND ${EMULATOR} ${CLI} ${args} INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
-      RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  endif()
-  if(NOT status EQUAL expectedStatus OR NOT "${${stream}}" MATCHES "${pattern}")
-    message(FATAL_ERROR "zorimex-cli ${args}: status ${status} (want ${expectedStatus}), out '${out}', err '${err}'")
-  endif()
+  foreach(language english japanese)
+    if(output STREQUAL "full")
+      execute_process(COMMAND ${${language}} ${EMULATOR} ${CLI} ${args}
+        INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+        OUTPUT_FILE /dev/full RESULT_VARIABLE status ERROR_VARIABLE err)
+      set(out "")
+    else()
+      execute_process(COMMAND ${${language}} ${EMULATOR} ${CLI} ${args}
+        INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/good.jsonl
+        RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    endif()
+    set(pattern "${${language}Pattern}")
+    if(language STREQUAL "japanese" AND pattern STREQUAL "SAME")
+      set(pattern "${englishPattern}")
+      if(NOT "${${stream}}" STREQUAL "${englishText}")
+        message(FATAL_ERROR "zorimex-cli ${args} says in Japanese '${${stream}}', "
+          "in English '${englishText}'")
+      endif()
+    endif()
+    if(NOT status EQUAL expectedStatus OR NOT "${${stream}}" MATCHES "${pattern}")
+      message(FATAL_ERROR "zorimex-cli ${args} (${language}): status ${status} "
+        "(want ${expectedStatus}), out '${out}', err '${err}'")
+    endif()
+    set(englishText "${${stream}}")
+  endforeach()
 endforeach()

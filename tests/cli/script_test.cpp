@@ -26,7 +26,7 @@ ScriptResult RunText(const std::string& script) {
     std::istringstream in(script);
     std::ostringstream out;
     std::ostringstream err;
-    ScriptResult result{RunScript(in, out, err), {}, err.str()};
+    ScriptResult result{RunScript(in, Language::English, out, err), {}, err.str()};
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);)
         result.output.push_back(Json::parse(line));
@@ -163,7 +163,7 @@ class ConvertCommand : public ::testing::TestWithParam<ConvertRow> {};
 TEST_P(ConvertCommand, PrintsTheBreakdownOrOneLineError) {
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunConvert(GetParam().args, out, err);
+    const int status = RunConvert(GetParam().args, Language::Japanese, out, err);
     EXPECT_EQ(status, GetParam().status);
     // A usage error prints nothing but its line; a result that could not be computed still
     // prints the fields, and one line on stderr names what is missing.
@@ -191,21 +191,21 @@ INSTANTIATE_TEST_SUITE_P(
         ConvertRow{"explicit_rate", {"5", "--rate", "2.7"}, 0, "換算: 0万0千14\n"},
         ConvertRow{"default_dollar", {"1000000"}, 0, "換算: 13000万0千000\n"},
         ConvertRow{"fullwidth_amount", {"１２．５", "--currency", "1"}, 0, "換算: 0万1千000\n"},
-        ConvertRow{"unknown_currency", {"5", "--currency", "ペソ"}, 2, "unknown currency"},
-        ConvertRow{"row_out_of_range", {"5", "--currency", "18"}, 2, "unknown currency"},
-        ConvertRow{"missing_amount", {}, 2, "missing AMOUNT"},
-        ConvertRow{"missing_currency_value", {"5", "--currency"}, 2, "needs a value"},
-        ConvertRow{"amount_with_unit", {"12円"}, 2, "is not an amount"},
-        ConvertRow{"bad_rate", {"5", "--rate", "x"}, 2, "is not a rate"},
-        ConvertRow{"two_amounts", {"5", "6"}, 2, "unexpected argument"},
+        ConvertRow{"unknown_currency", {"5", "--currency", "ペソ"}, 2, "不明な通貨 '"},
+        ConvertRow{"row_out_of_range", {"5", "--currency", "18"}, 2, "不明な通貨 '"},
+        ConvertRow{"missing_amount", {}, 2, "金額がありません"},
+        ConvertRow{"missing_currency_value", {"5", "--currency"}, 2, "--currency には値が必要です"},
+        ConvertRow{"amount_with_unit", {"12円"}, 2, "は金額ではありません"},
+        ConvertRow{"bad_rate", {"5", "--rate", "x"}, 2, "'x' はレートではありません"},
+        ConvertRow{"two_amounts", {"5", "6"}, 2, "余分な引数 '6'"},
         ConvertRow{"iso_code_any_case",
                    {"100", "--currency", "gbp"},
                    0,
                    "通貨: 英ポンド（1単位 = 185円）"},
         ConvertRow{"iso_code_upper", {"1234.56", "--currency", "EUR"}, 0, "換算: 13万5千802\n"},
         ConvertRow{"negative_after_dashes", {"--", "-5"}, 0, "正確な金額: -650円\n"},
-        ConvertRow{"option_after_dashes_is_an_amount", {"--", "--rate"}, 2, "is not an amount"},
-        ConvertRow{"unknown_option", {"5", "--rates", "2"}, 2, "unknown option '--rates'"},
+        ConvertRow{"option_after_dashes_is_an_amount", {"--", "--rate"}, 2, "は金額ではありません"},
+        ConvertRow{"unknown_option", {"5", "--rates", "2"}, 2, "不明なオプション '--rates'"},
         ConvertRow{
             "json_fields",
             {"--json", "1234.56", "--currency", "14"},

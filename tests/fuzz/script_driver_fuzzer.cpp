@@ -25,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream out;
     std::ostringstream err;
-    const int status = zorimex::cli::RunScript(in, out, err);
+    // In Japanese, so the translated diagnostics, with the input's names put into them, are
+    // held to the one-line rule too.
+    const int status = zorimex::cli::RunScript(in, zorimex::cli::Language::Japanese, out, err);
     if (status != zorimex::cli::kExitOk && status != zorimex::cli::kExitUsage)
         Fail("unexpected status", std::to_string(status));
     std::istringstream lines(out.str());
