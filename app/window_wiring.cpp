@@ -84,10 +84,12 @@ void ConnectWindows(WindowRegistry& windows) {
                              break;
                          }
                      });
-    // The start-up window's × in the frame ends the program, as its own × does, so a main
-    // window loaded hidden for its pane is never left running with nothing on the screen.
+    // Closing the start-up window through its frame unloads it like any window; the program then
+    // ends with its last visible window. Where a main window is loaded hidden for its pane, it
+    // ends at once, as the window's own × does, so nothing is left running off the screen.
     QObject::connect(&windows, &WindowRegistry::closedByUser, &windows, [&windows](int formNumber) {
-        if (formNumber == ui::Form1::kNumber)
+        const QWidget* mainWindow = windows.loaded(ui::Form2::kNumber);
+        if (formNumber == ui::Form1::kNumber && mainWindow && !mainWindow->isVisible())
             windows.endProgram();
     });
 }
