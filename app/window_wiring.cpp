@@ -27,13 +27,6 @@ void ConnectStartupWindow(WindowRegistry& windows, ui::Form1* startup) {
     QObject::connect(startup, &ui::Form1::endChosen, startup, [&windows] { windows.endProgram(); });
 }
 
-// A browser that cannot be started is reported and the program goes on: the user loses one
-// page, not the conversion they have on screen.
-void OpenOrReport(std::optional<AppError> (*open)()) {
-    if (const auto failure = open())
-        ui::ReportFailure(*failure);
-}
-
 template <typename Form>
 void ShowOnRequest(WindowRegistry& windows, ui::Form2* mainWindow, void (ui::Form2::*request)()) {
     QObject::connect(mainWindow, request, mainWindow,
@@ -47,10 +40,12 @@ void ConnectMainWindow(WindowRegistry& windows, ui::Form2* mainWindow) {
     ShowOnRequest<ui::Form3>(windows, mainWindow, &ui::Form2::aboutChosen);
     QObject::connect(mainWindow, &ui::Form2::endChosen, mainWindow,
                      [&windows] { windows.endProgram(); });
+    // A browser that cannot be started is reported and the program goes on: the user loses one
+    // page, not the conversion they have on screen.
     QObject::connect(mainWindow, &ui::Form2::bulletinBoardChosen, mainWindow,
-                     [] { OpenOrReport(&ui::OpenBulletinBoard); });
+                     [] { ui::OpenBulletinBoard(&ui::ReportFailure); });
     QObject::connect(mainWindow, &ui::Form2::makerSiteChosen, mainWindow,
-                     [] { OpenOrReport(&ui::OpenMakerSite); });
+                     [] { ui::OpenMakerSite(&ui::ReportFailure); });
 }
 
 void ConnectSelectionWindow(WindowRegistry& windows, ui::Form4* selection) {
