@@ -371,7 +371,9 @@ void WindowDefinitionsTest::fonts_data() {
     row(2, "Text7", kGothic, 15.75, false);
     row(2, "Text8", kGothic, 15.75, false);
     row(2, "Command6", kPGothic, 9, true);
-    row(2, "Text10", kPop, 9, false); // the window font
+    row(2, "Form2", kPop, 9, false);        // the window font
+    row(2, "menubar", QString(), 9, false); // the desktop's, not the window's
+    row(2, "Text10", kPop, 9, false);
     row(2, "Text9", kPop, 9, false);
     row(2, "Text11", kPop, 9, false);
     row(2, "Command5", kPGothic, 9, false);
@@ -418,7 +420,8 @@ void WindowDefinitionsTest::fonts() {
     QFETCH(QString, face);
     QFETCH(double, points);
     QFETCH(bool, bold);
-    QWidget* widget = Control(Form(form), control);
+    QWidget* window = Form(form);
+    QWidget* widget = control == window->objectName() ? window : Control(window, control);
     QVERIFY(widget);
     const QFont font = widget->font();
     QCOMPARE(font.family(), face.isEmpty() ? QApplication::font().family() : face);
