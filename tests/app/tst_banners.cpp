@@ -31,10 +31,12 @@ QWidget* startToMainWindow(const TemporaryDrive& drive) {
 }
 
 // Stands in for xdg-open: first in PATH for the whole test, it appends its page to "opened" and
-// then ends as "outcome" says: an exit status, or "crash".
+// then ends as "outcome" says: an exit status, or "crash". Windows has no opener program; there
+// it stands in through the program's own hook and answers at once.
 class StandInOpener {
 public:
     StandInOpener() {
+#ifndef Q_OS_WIN
         QFile script(dir_.filePath(QStringLiteral("xdg-open")));
         script.open(QIODevice::WriteOnly);
         script.write(
@@ -44,7 +46,22 @@ public:
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
         script.close();
         qputenv("PATH", dir_.path().toLocal8Bit() + ':' + qgetenv("PATH"));
+#endif
         endAs("0");
+    }
+    /// Makes it the desktop's way of opening pages.
+    void install() const {
+#ifdef Q_OS_WIN
+        ui::SetExternalBrowser([this](const QUrl& url) {
+            QFile log(dir_.filePath(QStringLiteral("opened")));
+            log.open(QIODevice::Append);
+            log.write(url.toString().toUtf8() + '\n');
+            QFile outcome(dir_.filePath(QStringLiteral("outcome")));
+            return outcome.open(QIODevice::ReadOnly) && outcome.readAll() == "0";
+        });
+#else
+        ui::SetExternalBrowser({});
+#endif
     }
     void endAs(const QByteArray& outcome) const {
         QFile file(dir_.filePath(QStringLiteral("outcome")));
@@ -57,7 +74,9 @@ public:
             return {}; // nothing opened yet
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
-    void forget() const { QFile::remove(dir_.filePath(QStringLiteral("opened"))); }
+    void forget() const {
+        QFile::remove(dir_.filePath(QStringLiteral("opened")));
+    }
 
 private:
     QTemporaryDir dir_;
@@ -108,9 +127,12 @@ class BannersTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareApplicationOnce(); }
+    void initTestCase() {
+        PrepareApplicationOnce();
+        opener_.install();
+    }
     void cleanup() {
-        ui::SetExternalBrowser({});
+        opener_.install();
         opener_.endAs("0");
         opener_.forget();
         DestroyAllWindows();
@@ -216,7 +238,7 @@ private slots:
         QCOMPARE(amount->text(), QStringLiteral("100"));
         QCOMPARE(quitting.count(), 0);
         // A browser that starts again: the page opens, and nothing more is reported.
-        ui::SetExternalBrowser({});
+        opener_.install();
         opener_.forget();
         opener_.endAs("0");
         clickBanner(mainWindow, banner);
