@@ -15,18 +15,20 @@ QSet<QProcess*>& RunningOpeners() {
     return *running;
 }
 
-void Finish(QProcess* opener, bool succeeded, std::function<void()> failed) {
+void Finish(QProcess* opener, bool succeeded, const std::function<void()>& failed) {
     if (!RunningOpeners().remove(opener))
-        return;           // already answered: one report per click at most
-    opener->disconnect(); // `failed` is a copy: the connection that holds it goes here
+        return; // already answered: one report per click at most
+    // A copy: `failed` belongs to the connection that goes here.
+    const std::function<void()> report = failed;
+    opener->disconnect();
     opener->deleteLater();
     if (!succeeded)
-        failed();
+        report();
 }
 
 } // namespace
 
-bool OpenWithDesktopOpener(const QUrl& url, std::function<void()> failed) {
+bool OpenWithDesktopOpener(const QUrl& url, const std::function<void()>& failed) {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (program.isEmpty())
         return false;

@@ -12,6 +12,6 @@ namespace zorimex::ui {
 /// Hands `url` to the desktop's opener found in PATH and returns at once; `failed` runs later,
 /// from the event loop, when the opener cannot start or exits with a failure. False, and nothing
 /// done, when there is no opener.
-bool OpenWithDesktopOpener(const QUrl& url, std::function<void()> failed);
+bool OpenWithDesktopOpener(const QUrl& url, const std::function<void()>& failed);
 
 } // namespace zorimex::ui

@@ -31,7 +31,7 @@ QWidget* startToMainWindow(const TemporaryDrive& drive) {
 }
 
 // Stands in for xdg-open: first in PATH for the whole test, it appends its page to "opened" and
-// then ends as "outcome" says: an exit status, or "crash". Windows has no opener program; there
+// ends as "outcome" says: an exit status, or "crash". Windows has no opener program; there
 // it stands in through the program's own hook and answers at once.
 class StandInOpener {
 public:
@@ -39,10 +39,11 @@ public:
 #ifndef Q_OS_WIN
         QFile script(dir_.filePath(QStringLiteral("xdg-open")));
         script.open(QIODevice::WriteOnly);
-        script.write(
-            "#!/bin/sh\nhere=$(dirname \"$0\")\nprintf '%s\\n' \"$1\" >> \"$here/opened\"\n"
-            "outcome=$(cat \"$here/outcome\")\n"
-            "[ \"$outcome\" = crash ] && kill -SEGV $$\nexit \"$outcome\"\n");
+        // The outcome is read before the page is logged: once a test sees the page, the end
+        // of that opener is settled, whatever the next row asks of the next one.
+        script.write("#!/bin/sh\nhere=$(dirname \"$0\")\noutcome=$(cat \"$here/outcome\")\n"
+                     "printf '%s\\n' \"$1\" >> \"$here/opened\"\n"
+                     "[ \"$outcome\" = crash ] && kill -SEGV $$\nexit \"$outcome\"\n");
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
         script.close();
         qputenv("PATH", dir_.path().toLocal8Bit() + ':' + qgetenv("PATH"));
