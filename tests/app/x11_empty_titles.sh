@@ -33,7 +33,7 @@ DISPLAY=$display stdbuf -oL xev -root -event substructure -event property >"$hom
 watcher=$!
 exec 3<"$home/events"
 # The watcher listens once it reports a property change of its own making.
-for _ in $(seq 300); do
+for _ in $(seq 30); do
   DISPLAY=$display xprop -root -f ZORIMEX_READY 8s -set ZORIMEX_READY 1
   await_event "*ZORIMEX_READY*" 1 && break
 done
