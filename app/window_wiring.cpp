@@ -27,13 +27,6 @@ void ConnectStartupWindow(WindowRegistry& windows, ui::Form1* startup) {
     QObject::connect(startup, &ui::Form1::endChosen, startup, [&windows] { windows.endProgram(); });
 }
 
-// A browser that cannot be started is reported and the program goes on: the user loses one
-// page, not the conversion they have on screen.
-void OpenOrReport(std::optional<AppError> (*open)()) {
-    if (const auto failure = open())
-        ui::ReportFailure(*failure);
-}
-
 template <typename Form>
 void ShowOnRequest(WindowRegistry& windows, ui::Form2* mainWindow, void (ui::Form2::*request)()) {
     QObject::connect(mainWindow, request, mainWindow,
@@ -47,10 +40,12 @@ void ConnectMainWindow(WindowRegistry& windows, ui::Form2* mainWindow) {
     ShowOnRequest<ui::Form3>(windows, mainWindow, &ui::Form2::aboutChosen);
     QObject::connect(mainWindow, &ui::Form2::endChosen, mainWindow,
                      [&windows] { windows.endProgram(); });
+    // A browser that cannot be started is reported and the program goes on: the user loses one
+    // page, not the conversion they have on screen.
     QObject::connect(mainWindow, &ui::Form2::bulletinBoardChosen, mainWindow,
-                     [] { OpenOrReport(&ui::OpenBulletinBoard); });
+                     [] { ui::OpenBulletinBoard(&ui::ReportFailure); });
     QObject::connect(mainWindow, &ui::Form2::makerSiteChosen, mainWindow,
-                     [] { OpenOrReport(&ui::OpenMakerSite); });
+                     [] { ui::OpenMakerSite(&ui::ReportFailure); });
 }
 
 void ConnectSelectionWindow(WindowRegistry& windows, ui::Form4* selection) {
@@ -84,10 +79,12 @@ void ConnectWindows(WindowRegistry& windows) {
                              break;
                          }
                      });
-    // The start-up window's × in the frame ends the program, as its own × does, so a main
-    // window loaded hidden for its pane is never left running with nothing on the screen.
+    // Closing the start-up window through its frame unloads it like any window; the program then
+    // ends with its last visible window. Where a main window is loaded hidden for its pane, it
+    // ends at once, as the window's own × does, so nothing is left running off the screen.
     QObject::connect(&windows, &WindowRegistry::closedByUser, &windows, [&windows](int formNumber) {
-        if (formNumber == ui::Form1::kNumber)
+        const QWidget* mainWindow = windows.loaded(ui::Form2::kNumber);
+        if (formNumber == ui::Form1::kNumber && mainWindow && !mainWindow->isVisible())
             windows.endProgram();
     });
 }

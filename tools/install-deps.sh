@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
   xvfb xauth x11-utils libxcb1-dev libxcb-damage0-dev openssl
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
   weston xwayland qt6-wayland
   clang libclang-rt-14-dev clang-format clang-tidy
   appstream desktop-file-utils dpkg-dev file

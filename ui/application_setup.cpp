@@ -1,5 +1,6 @@
 #include "zorimex/ui/application_setup.h"
 
+#include "zorimex/ui/clickable_image.h"
 #include "zorimex/ui/clickable_label.h"
 #include "zorimex/ui/japanese_fonts.h"
 #include "zorimex/ui/picture_surface.h"
@@ -16,6 +17,7 @@ void PrepareApplication() {
         QApplication::setStyle(style);
     InstallJapaneseFonts();
     ClickableLabel::installAccessibility();
+    ClickableImage::installAccessibility();
     PictureSurface::installAccessibility();
 }
 

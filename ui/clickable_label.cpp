@@ -1,7 +1,8 @@
 #include "zorimex/ui/clickable_label.h"
 
+#include "accessible_press.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,25 +10,16 @@
 namespace zorimex::ui {
 namespace {
 
-class AccessibleClickableLabel : public QAccessibleWidget {
+class AccessibleClickableLabel : public AccessiblePress {
 public:
     explicit AccessibleClickableLabel(ClickableLabel* label)
-        : QAccessibleWidget(label, QAccessible::Button) {}
+        : AccessiblePress(label, QAccessible::Button, "clicked") {}
 
     QString text(QAccessible::Text t) const override {
         QString text = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && text.isEmpty())
             text = static_cast<const ClickableLabel*>(widget())->text();
         return text;
-    }
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} << QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override {
-        if (action == pressAction())
-            QMetaObject::invokeMethod(widget(), "clicked", Qt::QueuedConnection);
-        else
-            QAccessibleWidget::doAction(action);
     }
 };
 
@@ -62,17 +54,13 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!event->isAutoRepeat())
-            emit clicked();
-        event->accept();
-        return;
-    default:
+    if (!IsPressKey(*event)) {
         CaptionLabel::keyPressEvent(event);
+        return;
     }
+    if (!event->isAutoRepeat())
+        emit clicked();
+    event->accept();
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* event) {

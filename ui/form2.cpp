@@ -5,6 +5,7 @@
 
 #include "zorimex/actions.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -30,6 +31,11 @@ std::size_t indexOf(Field field) {
 
 Form2::Form2(QWidget* parent) : QMainWindow(parent), ui_(std::make_unique<Ui::Form2>()) {
     ui_->setupUi(this);
+    // The window's pop face is for its fields; the menu bar keeps the program's own font. Before
+    // the design pass, which sizes the window around the menu bar.
+    QFont menuFont = QApplication::font();
+    menuFont.setResolveMask(QFont::AllPropertiesResolved);
+    menuBar()->setFont(menuFont);
     ApplyDesignProperties(this);
     fields_ = {ui_->Text1, ui_->Text2, ui_->Text3, ui_->Text4,  ui_->Text5, ui_->Text6,
                ui_->Text7, ui_->Text8, ui_->Text9, ui_->Text10, ui_->Text11};

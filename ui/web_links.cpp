@@ -1,5 +1,7 @@
 #include "zorimex/ui/web_links.h"
 
+#include "desktop_opener.h"
+
 #include <QDesktopServices>
 
 #include <utility>
@@ -12,15 +14,25 @@ ExternalBrowser& externalBrowser() {
     return browser;
 }
 
-std::optional<AppError> openInBrowser(const char* address) {
+void openInBrowser(const char* address, const BrowserFailed& failed) {
     const QUrl url(QString::fromLatin1(address));
-    const ExternalBrowser& browser = externalBrowser();
-    const bool opened = browser ? browser(url) : QDesktopServices::openUrl(url);
-    if (opened)
-        return std::nullopt;
     // Not a file, so no path; the address goes with the explanation, so the user sees which page
     // could not be opened and can copy it into a browser by hand.
-    return AppError::make(error_number::BrowserNotStarted, {}, url.toString());
+    const auto report = [url, failed] {
+        failed(AppError::make(error_number::BrowserNotStarted, {}, url.toString()));
+    };
+    if (const ExternalBrowser& browser = externalBrowser()) {
+        if (!browser(url))
+            report();
+        return;
+    }
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (OpenWithDesktopOpener(url, report))
+        return;
+#endif
+    // Elsewhere the desktop's answer is the browser's start itself.
+    if (!QDesktopServices::openUrl(url))
+        report();
 }
 
 } // namespace
@@ -29,12 +41,12 @@ ExternalBrowser SetExternalBrowser(ExternalBrowser browser) {
     return std::exchange(externalBrowser(), std::move(browser));
 }
 
-std::optional<AppError> OpenBulletinBoard() {
-    return openInBrowser(kBulletinBoard);
+void OpenBulletinBoard(const BrowserFailed& failed) {
+    openInBrowser(kBulletinBoard, failed);
 }
 
-std::optional<AppError> OpenMakerSite() {
-    return openInBrowser(kMakerSite);
+void OpenMakerSite(const BrowserFailed& failed) {
+    openInBrowser(kMakerSite, failed);
 }
 
 } // namespace zorimex::ui

@@ -1,13 +1,14 @@
-// The two banners of the main window, clicked as a user clicks them: each click hands its page to
-// the desktop's browser, and a browser that cannot be started is reported while the program
-// goes on.
+// The two banners of the main window, clicked, pressed from the keyboard and pressed by assistive
+// technology: each press hands its page to the desktop's opener (a stand-in xdg-open early in
+// PATH, which logs its page and ends as told), and a browser that cannot be started is reported
+// once while the program goes on.
 
 #include "startup_test_support.h"
 #include "zorimex/ui/clickable_image.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
 
-#include <QDesktopServices>
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -29,11 +30,87 @@ QWidget* startToMainWindow(const TemporaryDrive& drive) {
     return mainWindow;
 }
 
+// Stands in for xdg-open: first in PATH for the whole test, it appends its page to "opened" and
+// ends as "outcome" says: an exit status, or "crash". Windows has no opener program; there
+// it stands in through the program's own hook and answers at once.
+class StandInOpener {
+public:
+    StandInOpener() {
+#ifndef Q_OS_WIN
+        QFile script(dir_.filePath(QStringLiteral("xdg-open")));
+        script.open(QIODevice::WriteOnly);
+        // The outcome is read before the page is logged: once a test sees the page, the end
+        // of that opener is settled, whatever the next row asks of the next one.
+        script.write("#!/bin/sh\nhere=$(dirname \"$0\")\noutcome=$(cat \"$here/outcome\")\n"
+                     "printf '%s\\n' \"$1\" >> \"$here/opened\"\n"
+                     "[ \"$outcome\" = crash ] && kill -SEGV $$\nexit \"$outcome\"\n");
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        script.close();
+        qputenv("PATH", dir_.path().toLocal8Bit() + ':' + qgetenv("PATH"));
+#endif
+        endAs("0");
+    }
+    /// Makes it the desktop's way of opening pages.
+    void install() const {
+#ifdef Q_OS_WIN
+        ui::SetExternalBrowser([this](const QUrl& url) {
+            QFile log(dir_.filePath(QStringLiteral("opened")));
+            log.open(QIODevice::Append);
+            log.write(url.toString().toUtf8() + '\n');
+            QFile outcome(dir_.filePath(QStringLiteral("outcome")));
+            return outcome.open(QIODevice::ReadOnly) && outcome.readAll() == "0";
+        });
+#else
+        ui::SetExternalBrowser({});
+#endif
+    }
+    void endAs(const QByteArray& outcome) const {
+        QFile file(dir_.filePath(QStringLiteral("outcome")));
+        file.open(QIODevice::WriteOnly);
+        file.write(outcome);
+    }
+    QStringList opened() const {
+        QFile file(dir_.filePath(QStringLiteral("opened")));
+        if (!file.open(QIODevice::ReadOnly))
+            return {}; // nothing opened yet
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    void forget() const {
+        QFile::remove(dir_.filePath(QStringLiteral("opened")));
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
 // "Image1" is one click; "Image1 double" a double click as the platform delivers it: press,
-// release, press, double click, release.
+// release, press, double click, release; "Image1 Space" (or Enter) the key on the focused banner,
+// reached by Tab from the last control of the window's chain; "Image1 reader" the press action of
+// assistive technology.
 void clickBanner(QWidget* mainWindow, const QString& click) {
     auto* image = mainWindow->findChild<ui::ClickableImage*>(click.section(u' ', 0, 0));
     QVERIFY(image);
+    const QString how = click.section(u' ', 1);
+    if (how == QLatin1String("Space") || how == QLatin1String("Enter")) {
+        QWidget* last = mainWindow->findChild<QWidget*>(QStringLiteral("Text7"));
+        last->setFocus(Qt::TabFocusReason);
+        QWidget* focus = last;
+        for (int step = 0; step < 2 && focus != image; ++step) {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = mainWindow->focusWidget();
+            QVERIFY2(qobject_cast<ui::ClickableImage*>(focus),
+                     qPrintable(focus ? focus->objectName() : QStringLiteral("nothing")));
+        }
+        QCOMPARE(focus, image);
+        QTest::keyClick(image, how == QLatin1String("Space") ? Qt::Key_Space : Qt::Key_Enter);
+        return;
+    }
+    if (how == QLatin1String("reader")) {
+        QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(image);
+        QCOMPARE(banner->role(), QAccessible::Link);
+        banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        return;
+    }
     const QPoint centre = image->rect().center();
     QTest::mouseClick(image, Qt::LeftButton, {}, centre);
     if (!click.endsWith(QLatin1String(" double")))
@@ -51,10 +128,14 @@ class BannersTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareApplicationOnce(); }
+    void initTestCase() {
+        PrepareApplicationOnce();
+        opener_.install();
+    }
     void cleanup() {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        ui::SetExternalBrowser({});
+        opener_.install();
+        opener_.endAs("0");
+        opener_.forget();
         DestroyAllWindows();
     }
 
@@ -70,24 +151,25 @@ private slots:
         QTest::newRow("Go to: the maker's site") << QStringList{"Image2"} << QStringList{maker};
         QTest::newRow("one after the other")
             << QStringList{"Image2", "Image1"} << QStringList{maker, board};
+        QTest::newRow("Tab to 感想・要望, Space")
+            << QStringList{"Image1 Space"} << QStringList{board};
+        QTest::newRow("Tab to Go to, Enter") << QStringList{"Image2 Enter"} << QStringList{maker};
+        QTest::newRow("a screen reader presses Go to")
+            << QStringList{"Image2 reader"} << QStringList{maker};
     }
     void eachClickOpensItsPage() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, pagesOpened);
-        BrowserStandIn browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-        const auto unsetHandler =
-            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
         TemporaryDrive drive;
         QWidget* mainWindow = startToMainWindow(drive);
         QVERIFY(mainWindow);
         ReportWatcher watcher;
-        for (const QString& banner : std::as_const(clicks))
-            clickBanner(mainWindow, banner);
-        QStringList opened;
-        for (const QUrl& url : std::as_const(browser.opened))
-            opened << url.toString();
-        QCOMPARE(opened, pagesOpened);
+        for (qsizetype i = 0; i < clicks.size(); ++i) {
+            clickBanner(mainWindow, clicks[i]);
+            // One at a time, so the log keeps the order of the clicks.
+            QTRY_COMPARE(opener_.opened().size(), i + 1);
+        }
+        QCOMPARE(opener_.opened(), pagesOpened);
         QVERIFY(watcher.reports().isEmpty());
     }
 
@@ -109,17 +191,30 @@ private slots:
     void browserThatCannotStartIsReportedAndTheProgramGoesOn_data() {
         QTest::addColumn<QString>("banner");
         QTest::addColumn<QString>("page");
-        QTest::newRow("感想・要望") << "Image1" << QString::fromLatin1(ui::kBulletinBoard);
-        QTest::newRow("Go to") << "Image2" << QString::fromLatin1(ui::kMakerSite);
+        QTest::addColumn<QByteArray>("openerEnds"); // empty: a desktop that answers at once
+        const QString board = QString::fromLatin1(ui::kBulletinBoard);
+        const QString maker = QString::fromLatin1(ui::kMakerSite);
+        QTest::newRow("感想・要望, no browser") << "Image1" << board << QByteArray();
+        QTest::newRow("Go to, no browser") << "Image2" << maker << QByteArray();
+        // xdg-open's status when it found no browser
+        QTest::newRow("感想・要望, opener fails") << "Image1" << board << QByteArray("3");
+        QTest::newRow("Go to from the keyboard, opener fails")
+            << "Image2 Space" << maker << QByteArray("4");
+        QTest::newRow("Go to, opener crashes") << "Image2" << maker << QByteArray("crash");
     }
     void browserThatCannotStartIsReportedAndTheProgramGoesOn() {
         QFETCH(QString, banner);
         QFETCH(QString, page);
+        QFETCH(QByteArray, openerEnds);
         QList<QUrl> attempts;
-        ui::SetExternalBrowser([&attempts](const QUrl& url) {
-            attempts << url;
-            return false;
-        });
+        if (openerEnds.isEmpty()) {
+            ui::SetExternalBrowser([&attempts](const QUrl& url) {
+                attempts << url;
+                return false;
+            });
+        } else {
+            opener_.endAs(openerEnds);
+        }
         TemporaryDrive drive;
         QWidget* mainWindow = startToMainWindow(drive);
         QVERIFY(mainWindow);
@@ -131,7 +226,10 @@ private slots:
         clickBanner(mainWindow, banner);
 
         QTRY_COMPARE(watcher.reports().size(), 1);
-        QCOMPARE(attempts, QList<QUrl>{QUrl(page)});
+        if (openerEnds.isEmpty())
+            QCOMPARE(attempts, QList<QUrl>{QUrl(page)});
+        else
+            QCOMPARE(opener_.opened(), QStringList{page});
         const SeenReport& report = watcher.reports().first();
         QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
         QVERIFY2(report.text.startsWith(QStringLiteral("エラー 429: ")), qPrintable(report.text));
@@ -140,15 +238,17 @@ private slots:
         QCOMPARE(WindowState(), QStringLiteral("Form2"));
         QCOMPARE(amount->text(), QStringLiteral("100"));
         QCOMPARE(quitting.count(), 0);
-        BrowserStandIn browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-        const auto unsetHandler =
-            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
-        ui::SetExternalBrowser({});
+        // A browser that starts again: the page opens, and nothing more is reported.
+        opener_.install();
+        opener_.forget();
+        opener_.endAs("0");
         clickBanner(mainWindow, banner);
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(page)});
+        QTRY_COMPARE(opener_.opened(), QStringList{page});
         QCOMPARE(watcher.reports().size(), 1);
     }
+
+private:
+    StandInOpener opener_;
 };
 
 QTEST_MAIN(BannersTest)

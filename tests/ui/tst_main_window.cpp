@@ -3,9 +3,9 @@
 
 #include "window_test_support.h"
 #include "zorimex/ui/form2.h"
+#include "zorimex/ui/web_links.h"
 
 #include <QAbstractButton>
-#include <QDesktopServices>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -329,9 +329,11 @@ void MainWindowTest::bannersDoNotDisturbTheFields() {
     // The banners hand their pages to the desktop's browser; here a stand-in takes them, so the
     // test neither starts a browser nor meets the report of a desktop that has none.
     BrowserStandIn browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    const auto unsetHandler =
-        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+    SetExternalBrowser([&browser](const QUrl& url) {
+        browser.open(url);
+        return true;
+    });
+    const auto restore = qScopeGuard([] { SetExternalBrowser({}); });
     QWidget* window = ShowForm(2);
     type(window, "Text1", QStringLiteral("7"));
     for (const char* banner : {"Image1", "Image2"})

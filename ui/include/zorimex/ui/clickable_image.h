@@ -1,6 +1,8 @@
 #pragma once
 // An image control: a picture drawn unscaled at the top-left and clipped, which reports a click.
-// Like a label it has no window of its own in the design, so it never takes the focus.
+// What it opens must be reachable without a mouse, so it takes the focus by Tab (after the
+// window's designed chain), shows a focus frame, is pressed with Space or Enter, and is a link
+// with a press action to assistive technology.
 
 #include "zorimex/ui/design_picture.h"
 #include "zorimex/ui/single_click.h"
@@ -21,8 +23,13 @@ public:
     void setPicture(const QString& path);
     const QPixmap& pixmap() const { return picture_.pixmap(); }
 
+    /// Makes screen readers present every clickable image as a link they can press. Call once
+    /// the application object exists.
+    static void installAccessibility();
+
 signals:
-    /// Left button pressed and released inside the image.
+    /// Left button pressed and released inside the image, Space or Enter while it has the
+    /// focus, or the press action of assistive technology.
     void clicked();
 
 protected:
@@ -30,6 +37,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The platform turns the second press of a double click into a press of its own; its

@@ -6,7 +6,6 @@
 #include <QUrl>
 
 #include <functional>
-#include <optional>
 
 namespace zorimex::ui {
 
@@ -20,13 +19,18 @@ inline constexpr const char* kMakerSite = "https://www.zrmx-kobo.example";
 /// Starts the desktop's web browser on a URL; false when none could be started.
 using ExternalBrowser = std::function<bool(const QUrl&)>;
 
-/// Replaces the way pages are handed to the desktop's browser (QDesktopServices::openUrl unless
-/// replaced) and returns the previous one. An empty function restores QDesktopServices.
+/// Replaces the way pages are handed to the desktop's browser and returns the previous one. An
+/// empty function restores the desktop's own way: its opener (xdg-open) where there is one,
+/// whose exit status is awaited, else QDesktopServices.
 ExternalBrowser SetExternalBrowser(ExternalBrowser browser);
 
-/// Opens the bulletin board in a new external browser window; the failure when none opened.
-std::optional<AppError> OpenBulletinBoard();
-/// Opens the maker's site in a new external browser window; the failure when none opened.
-std::optional<AppError> OpenMakerSite();
+/// Told, once, that a page could not be handed to a browser. With the desktop's opener that is
+/// known only when the opener ends, after the click's handler has returned.
+using BrowserFailed = std::function<void(const AppError&)>;
+
+/// Opens the bulletin board in a new external browser window; `failed` when none opened.
+void OpenBulletinBoard(const BrowserFailed& failed);
+/// Opens the maker's site in a new external browser window; `failed` when none opened.
+void OpenMakerSite(const BrowserFailed& failed);
 
 } // namespace zorimex::ui
