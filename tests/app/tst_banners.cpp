@@ -81,14 +81,14 @@ private slots:
         TemporaryDrive drive;
         QWidget* mainWindow = startToMainWindow(drive);
         QVERIFY(mainWindow);
-        ReportWatcher watcher;
+        MessageBoxWatcher watcher;
         for (const QString& banner : std::as_const(clicks))
             clickBanner(mainWindow, banner);
         QStringList opened;
         for (const QUrl& url : std::as_const(browser.opened))
             opened << url.toString();
         QCOMPARE(opened, pagesOpened);
-        QVERIFY(watcher.reports().isEmpty());
+        QVERIFY(watcher.boxes().isEmpty());
     }
 
     void pagesHaveTheirForm() {
@@ -126,13 +126,13 @@ private slots:
         auto* amount = mainWindow->findChild<QLineEdit*>(QStringLiteral("Text1"));
         QTest::keyClicks(amount, QStringLiteral("100"));
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-        ReportWatcher watcher;
+        MessageBoxWatcher watcher;
 
         clickBanner(mainWindow, banner);
 
-        QTRY_COMPARE(watcher.reports().size(), 1);
+        QTRY_COMPARE(watcher.boxes().size(), 1);
         QCOMPARE(attempts, QList<QUrl>{QUrl(page)});
-        const SeenReport& report = watcher.reports().first();
+        const SeenBox& report = watcher.boxes().first();
         QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
         QVERIFY2(report.text.startsWith(QStringLiteral("エラー 429: ")), qPrintable(report.text));
         QVERIFY2(report.text.contains(page), qPrintable(report.text));
@@ -147,7 +147,7 @@ private slots:
         ui::SetExternalBrowser({});
         clickBanner(mainWindow, banner);
         QCOMPARE(browser.opened, QList<QUrl>{QUrl(page)});
-        QCOMPARE(watcher.reports().size(), 1);
+        QCOMPARE(watcher.boxes().size(), 1);
     }
 };
 

@@ -30,6 +30,8 @@ set(rows
   "--version|0|out|^zorimex-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$|pipe"
   "--help|0|out|zorimex-cli script|pipe"
   "currencies,extra|2|err|^zorimex-cli currencies: unexpected argument 'extra'\n$|pipe"
+  "currencies|0|out|\n13\t[^\t\n]+\t[^\t\n]+\t185\t180\tGBP\n.*\n17\t[^\n]+\n$|pipe"
+  "currencies,--json|0|out|^\\[{\"row\":1,[^\n]*,{\"row\":13,[^\n]*\"iso\":\"GBP\",\"listRate\":185.0,\"mapRate\":180.0},[^\n]*\\]\n$|pipe"
   "frobnicate|2|err|^zorimex-cli: unknown subcommand 'frobnicate'\n|pipe"
   "convert,--,-5|0|out|-650円|pipe"
   "convert,1e308|1|err|^zorimex-cli convert: could not compute [^\n]*\n$|pipe"

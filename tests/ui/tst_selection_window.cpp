@@ -3,8 +3,6 @@
 
 #include "window_test_support.h"
 
-#include "zorimex/catalogue.h"
-
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLineEdit>
@@ -16,17 +14,11 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-QString text(QWidget* mainWindow, const char* field) {
-    return Control<QLineEdit>(mainWindow, QString::fromLatin1(field))->text();
-}
-
 QWidget* openSelection() {
-    QWidget* mainWindow = ShowForm(2);
-    QTest::mouseClick(Control<QAbstractButton>(mainWindow, QStringLiteral("Command4")),
-                      Qt::LeftButton);
-    QWidget* selection = Windows().loaded(4);
-    if (selection && !QTest::qWaitForWindowActive(selection))
-        qWarning("the selection window did not become active");
+    Click(ShowForm(Form2::kNumber), QStringLiteral("Command4"));
+    QWidget* selection = Loaded<Form4>();
+    if (!selection || !QTest::qWaitForWindowActive(selection))
+        QTest::qFail("the selection window did not open and become active", __FILE__, __LINE__);
     return selection;
 }
 
@@ -54,7 +46,7 @@ void clickControl(QWidget* selection, const QString& click) {
 QStringList allFields(QWidget* mainWindow) {
     QStringList texts;
     for (int field = 1; field <= 11; ++field)
-        texts << text(mainWindow, qPrintable(QStringLiteral("Text%1").arg(field)));
+        texts << FieldText(mainWindow, QStringLiteral("Text%1").arg(field));
     return texts;
 }
 
@@ -91,29 +83,40 @@ void SelectionWindowTest::everyControlWritesItsOwnRate_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("name");
-    for (const zorimex::Currency& currency : zorimex::Currencies()) {
-        const QString name =
-            QString::fromUtf8(currency.name.data(), static_cast<qsizetype>(currency.name.size()));
-        const QString label = QStringLiteral("Label%1").arg(currency.row);
-        const QString option = QStringLiteral("Option%1").arg(currency.mapOption);
+    // Each currency's list label and map button, with the rate each writes.
+    const struct {
+        int label;
+        int option;
+        const char* listRate;
+        const char* mapRate;
+        const char* name;
+    } currencies[] = {
+        {1, 2, "80", "78", "カナダドル"},
+        {2, 18, "130", "130", "米ドル"},
+        {3, 14, "55.5", "55.4", "ブラジルリアル"},
+        {4, 6, "0.102", "0.102", "韓国ウォン"},
+        {5, 13, "3.5", "3.5", "台湾ドル"},
+        {6, 5, "2.7", "2.71", "タイバーツ"},
+        {7, 3, "68", "68", "濠ドル"},
+        {8, 4, "56", "56", "ニュージーランドドル"},
+        {9, 9, "4.33", "4.33", "ロシアルーブル"},
+        {10, 7, "15", "15", "中国元"},
+        {11, 8, "17", "17", "香港ドル"},
+        {12, 10, "12", "12", "スウェーデンクローナ"},
+        {13, 11, "185", "180", "英ポンド"},
+        {14, 12, "110", "110", "EUユーロ"},
+        {15, 16, "28", "28", "エジプトポンド"},
+        {16, 15, "12", "14", "南アフリカランド"},
+        {17, 17, "2.5", "2.5", "インドルピー"},
+    };
+    for (const auto& currency : currencies) {
+        const QString label = QStringLiteral("Label%1").arg(currency.label);
+        const QString option = QStringLiteral("Option%1").arg(currency.option);
         QTest::newRow(qPrintable(label))
-            << label << QString::fromStdString(zorimex::ListRateText(currency)) << name;
+            << label << QString::fromUtf8(currency.listRate) << QString::fromUtf8(currency.name);
         QTest::newRow(qPrintable(option))
-            << option << QString::fromStdString(zorimex::MapRateText(currency)) << name;
+            << option << QString::fromUtf8(currency.mapRate) << QString::fromUtf8(currency.name);
     }
-    // Rows worth naming on their own.
-    QTest::newRow("Korea from the list keeps the leading 0") << "Label4"
-                                                             << "0.102"
-                                                             << "韓国ウォン";
-    QTest::newRow("Korea from the map") << "Option6"
-                                        << "0.102"
-                                        << "韓国ウォン";
-    QTest::newRow("Canada from the map") << "Option2"
-                                         << "78"
-                                         << "カナダドル";
-    QTest::newRow("Thailand from the map") << "Option5"
-                                           << "2.71"
-                                           << "タイバーツ";
 }
 
 void SelectionWindowTest::everyControlWritesItsOwnRate() {
@@ -123,8 +126,8 @@ void SelectionWindowTest::everyControlWritesItsOwnRate() {
     QWidget* selection = openSelection();
     QWidget* mainWindow = Windows().loaded(2);
     clickControl(selection, control);
-    QCOMPARE(text(mainWindow, "Text5"), rate);
-    QCOMPARE(text(mainWindow, "Text6"), name);
+    QCOMPARE(FieldText(mainWindow, "Text5"), rate);
+    QCOMPARE(FieldText(mainWindow, "Text6"), name);
 }
 
 void SelectionWindowTest::lastChoiceStands_data() {
@@ -162,8 +165,8 @@ void SelectionWindowTest::lastChoiceStands() {
         clickControl(selection, control);
         QVERIFY(selection->isVisible());
     }
-    QCOMPARE(text(mainWindow, "Text5"), rate);
-    QCOMPARE(text(mainWindow, "Text6"), name);
+    QCOMPARE(FieldText(mainWindow, "Text5"), rate);
+    QCOMPARE(FieldText(mainWindow, "Text6"), name);
 }
 
 void SelectionWindowTest::openingAndOption1WriteNothing() {
@@ -193,8 +196,8 @@ void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
     QVERIFY(selection->isVisible());
     QCOMPARE(Windows().loaded(4), selection);
     // No conversion runs: the earlier result stays until the user converts again.
-    QCOMPARE(text(mainWindow, "Text8"), QStringLiteral("13"));
-    QVERIFY(text(mainWindow, "Text11").isEmpty());
+    QCOMPARE(FieldText(mainWindow, "Text8"), QStringLiteral("13"));
+    QVERIFY(FieldText(mainWindow, "Text11").isEmpty());
 }
 
 void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
@@ -202,7 +205,7 @@ void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
     clickControl(selection, QStringLiteral("Option9"));
     clickControl(selection, QStringLiteral("Label1"));
     QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option9"));
-    QCOMPARE(text(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
+    QCOMPARE(FieldText(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
 }
 
 void SelectionWindowTest::arrowKeysChooseOnceEach() {
@@ -242,8 +245,8 @@ void SelectionWindowTest::reopeningStartsUnselectedAndKeepsTheTexts() {
     QWidget* reopened = openSelection();
     QVERIFY(reopened);
     QVERIFY(!checkedOption(reopened));
-    QCOMPARE(text(mainWindow, "Text5"), QStringLiteral("55.4"));
-    QCOMPARE(text(mainWindow, "Text6"), QStringLiteral("ブラジルリアル"));
+    QCOMPARE(FieldText(mainWindow, "Text5"), QStringLiteral("55.4"));
+    QCOMPARE(FieldText(mainWindow, "Text6"), QStringLiteral("ブラジルリアル"));
 }
 
 void SelectionWindowTest::openingAgainKeepsTheMapSelection() {

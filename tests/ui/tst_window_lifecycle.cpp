@@ -16,11 +16,6 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-void click(QWidget* window, const char* control) {
-    QTest::mouseClick(Control<QAbstractButton>(window, QString::fromLatin1(control)),
-                      Qt::LeftButton);
-}
-
 QList<QPointer<QWidget>> loadedWindows() {
     QList<QPointer<QWidget>> windows;
     for (int form = 1; form <= 7; ++form)
@@ -138,11 +133,11 @@ void WindowLifecycleTest::informationWindowsCloseIndependently() {
         Control<QAction>(mainWindow, QString::fromLatin1(command))->trigger();
     for (int form : {3, 5, 6})
         QVERIFY(Windows().loaded(form)->isVisible());
-    click(Windows().loaded(6), "Command1");
+    Click(Windows().loaded(6), "Command1");
     QVERIFY(!Windows().loaded(6));
     QVERIFY(Windows().loaded(5)->isVisible());
     QVERIFY(Windows().loaded(3)->isVisible());
-    click(Windows().loaded(5), "Command1");
+    Click(Windows().loaded(5), "Command1");
     QVERIFY(Windows().loaded(3)->isVisible());
     QVERIFY(mainWindow->isVisible());
 }
@@ -181,7 +176,7 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     if (auto* action = window->findChild<QAction*>(command))
         action->trigger();
     else
-        click(window, qPrintable(command));
+        Click(window, qPrintable(command));
     // Every window is unloaded at once, the hidden ones too.
     QVERIFY(loadedWindows().isEmpty());
     for (const auto& gone : windows)
