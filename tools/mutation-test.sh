@@ -166,6 +166,7 @@ EOF
       sed 's/^[[:space:]]*[0-9]* - //')
     verdict="killed by ${failed:-the time limit}"
   fi
+  cp "$work/log" "$build/mutant-$index.log" # what the build and the tests said, to look into
   restore
   echo "[$index] $verdict ($(($(date +%s) - start)) s): $diff"
 done <"$work/mutants"

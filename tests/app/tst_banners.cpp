@@ -20,10 +20,8 @@ namespace {
 QWidget* startToMainWindow(const TemporaryDrive& drive) {
     if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
         return nullptr;
-    QWidget* startup = Windows().loaded(1);
-    QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
-    QWidget* mainWindow = Windows().loaded(2);
+    Click<ui::Form1>(QStringLiteral("Command1"));
+    QWidget* mainWindow = Loaded<ui::Form2>();
     if (mainWindow && !QTest::qWaitForWindowExposed(mainWindow))
         return nullptr;
     return mainWindow;
@@ -75,9 +73,6 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, pagesOpened);
         BrowserStandIn browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-        const auto unsetHandler =
-            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
         TemporaryDrive drive;
         QWidget* mainWindow = startToMainWindow(drive);
         QVERIFY(mainWindow);
@@ -141,9 +136,6 @@ private slots:
         QCOMPARE(amount->text(), QStringLiteral("100"));
         QCOMPARE(quitting.count(), 0);
         BrowserStandIn browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-        const auto unsetHandler =
-            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
         ui::SetExternalBrowser({});
         clickBanner(mainWindow, banner);
         QCOMPARE(browser.opened, QList<QUrl>{QUrl(page)});

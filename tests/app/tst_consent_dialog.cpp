@@ -213,15 +213,13 @@ private slots:
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
         Click<ui::Form1>(QStringLiteral("Command1"));
-        QTimer limit;
-        limit.setSingleShot(true);
-        connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-        limit.start(5000);
-        QTimer::singleShot(0, [] {
-            Windows().loaded(2)->close(); // the main window, through its frame
-            Click<ui::Form7>(QStringLiteral("Command2"));
-        });
-        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(RunEventLoop(
+                     [] {
+                         Loaded<ui::Form2>()->close(); // the main window, through its frame
+                         Click<ui::Form7>(QStringLiteral("Command2"));
+                     },
+                     5000),
+                 0);
         QCOMPARE(drive.fileBytes(), QByteArray("Y\r\n"));
         QCOMPARE(WindowState(), QStringLiteral("Form2*"));
     }

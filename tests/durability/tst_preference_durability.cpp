@@ -31,11 +31,6 @@ namespace {
 
 const QString kWriter = QStringLiteral(ZORIMEX_PREFERENCE_WRITER);
 
-/// A drive root with the installed preference file holding "U".
-bool installFresh(const QString& root) {
-    return PrepareDrive(root, DriveHolds::FileWithContent, "U\r\n");
-}
-
 /// The file's content after a whole write of `answer`.
 QByteArray line(char answer) {
     return QByteArray(1, answer) + "\r\n";
@@ -97,7 +92,7 @@ void PreferenceDurabilityTest::writerCompletesUndisturbed() {
 void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    QVERIFY(installFresh(root.path()));
+    QVERIFY(PrepareDrive(root.path(), DriveHolds::FileWithContent, "U\r\n"));
     const PreferenceFile file{DriveRoot(root.path())};
 
     // How long an undisturbed write takes from start to exit on this machine and build; the kill
@@ -205,7 +200,7 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     if (!disk.mounted())
         ZORIMEX_SKIP(QStringLiteral("cannot mount a small tmpfs here: ") + disk.error());
 
-    QVERIFY(installFresh(mountPoint.path()));
+    QVERIFY(PrepareDrive(mountPoint.path(), DriveHolds::FileWithContent, "U\r\n"));
     const PreferenceFile file{DriveRoot(mountPoint.path())};
     QCOMPARE(zorimex::test::FillFileSystem(mountPoint.path(), QStringLiteral("filler")), ENOSPC);
 

@@ -620,7 +620,7 @@ void Monkey::checkSelection() {
     if (!choiceMade_.isEmpty()) {
         if (!windows_.loaded(2) || !windows_.loaded(2)->isVisible())
             fail(QStringLiteral("the main window is not shown after choosing %1").arg(choiceMade_));
-        else if (!QTest::qWaitForWindowActive(windows_.loaded(2), 1000)) // the platform's own time
+        else if (!QTest::qWaitForWindowActive(windows_.loaded(2)))
             fail(QStringLiteral("the main window is not the active window after choosing %1")
                      .arg(choiceMade_));
         if (!windows_.loaded(4) || !windows_.loaded(4)->isVisible())

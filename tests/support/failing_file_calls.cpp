@@ -4,7 +4,6 @@
 #include <windows.h>
 #else
 #include <cerrno>
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -15,76 +14,69 @@ namespace {
 bool g_failing = false;
 int g_failureCode = 0;
 
+// Whether the call fails now; if so, the system's error is set as the failing call sets it.
+bool failsNow() {
+    if (g_failing) {
+#ifdef Q_OS_WIN
+        SetLastError(static_cast<DWORD>(g_failureCode));
+#else
+        errno = g_failureCode;
+#endif
+    }
+    return g_failing;
+}
+
+// The first byte of every other write goes through, then the disk fails.
+bool g_wroteOne = false;
+bool shortWriteFailsNow() {
+    g_wroteOne = !g_wroteOne;
+    return !g_wroteOne && failsNow();
+}
+
 #ifndef Q_OS_WIN
 const PosixFileCalls kReal = PosixFileCalls::system();
 
 int failingOpen(const char* path, int flags, mode_t mode) {
-    if (!g_failing)
-        return kReal.open(path, flags, mode);
-    errno = g_failureCode;
-    return -1;
+    return failsNow() ? -1 : kReal.open(path, flags, mode);
 }
 ssize_t failingWrite(int fd, const void* buffer, size_t count) {
-    if (!g_failing)
-        return kReal.write(fd, buffer, count);
-    errno = g_failureCode;
-    return -1;
+    return failsNow() ? -1 : kReal.write(fd, buffer, count);
 }
-// The first byte of each write goes through, then the disk fails.
 ssize_t writeOneByteThenFail(int fd, const void* buffer, size_t count) {
-    static bool wroteOne = false;
-    wroteOne = !wroteOne;
-    if (!g_failing || wroteOne)
-        return kReal.write(fd, buffer, g_failing && count > 0 ? 1 : count);
-    errno = g_failureCode;
-    return -1;
+    if (shortWriteFailsNow())
+        return -1;
+    return kReal.write(fd, buffer, g_failing && count > 0 ? 1 : count);
 }
 int failingFsync(int fd) {
-    if (!g_failing)
-        return kReal.fsync(fd);
-    errno = g_failureCode;
-    return -1;
+    return failsNow() ? -1 : kReal.fsync(fd);
 }
 int failingClose(int fd) {
     kReal.close(fd);
-    if (!g_failing)
-        return 0;
-    errno = g_failureCode;
-    return -1;
+    return failsNow() ? -1 : 0;
 }
 int failingRename(const char* from, const char* to) {
-    if (!g_failing)
-        return kReal.rename(from, to);
-    errno = g_failureCode;
-    return -1;
+    return failsNow() ? -1 : kReal.rename(from, to);
 }
 #else
 const WindowsFileCalls kReal = WindowsFileCalls::system();
 
-bool fail() {
-    SetLastError(static_cast<DWORD>(g_failureCode));
-    return false;
-}
 bool failingWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
-    return g_failing ? fail() : kReal.write(file, buffer, count, written);
+    return !failsNow() && kReal.write(file, buffer, count, written);
 }
 bool writeOneByteThenFail(void* file, const void* buffer, unsigned long count,
                           unsigned long* written) {
-    static bool wroteOne = false;
-    wroteOne = !wroteOne;
-    if (!g_failing || wroteOne)
-        return kReal.write(file, buffer, g_failing && count > 0 ? 1 : count, written);
-    return fail();
+    return !shortWriteFailsNow() &&
+           kReal.write(file, buffer, g_failing && count > 0 ? 1 : count, written);
 }
 bool failingFlush(void* file) {
-    return g_failing ? fail() : kReal.flush(file);
+    return !failsNow() && kReal.flush(file);
 }
 bool failingClose(void* file) {
     kReal.close(file);
-    return g_failing ? fail() : true;
+    return !failsNow();
 }
 bool failingReplace(const wchar_t* from, const wchar_t* to) {
-    return g_failing ? fail() : kReal.replace(from, to);
+    return !failsNow() && kReal.replace(from, to);
 }
 #endif
 
@@ -93,32 +85,14 @@ bool failingReplace(const wchar_t* from, const wchar_t* to) {
 DurableWriter WriterFailingAt(FailingCall call, int code) {
     g_failing = true;
     g_failureCode = code;
-#ifdef Q_OS_WIN
-    WindowsFileCalls calls = kReal;
-    switch (call) {
-    case FailingCall::Open: // opening is not among the calls a Windows writer takes in
-        qFatal("opening cannot be made to fail on Windows");
-    case FailingCall::Write:
-        calls.write = failingWrite;
-        break;
-    case FailingCall::ShortWrite:
-        calls.write = writeOneByteThenFail;
-        break;
-    case FailingCall::Sync:
-        calls.flush = failingFlush;
-        break;
-    case FailingCall::Close:
-        calls.close = failingClose;
-        break;
-    case FailingCall::Rename:
-        calls.replace = failingReplace;
-        break;
-    }
-#else
-    PosixFileCalls calls = kReal;
+    auto calls = kReal;
     switch (call) {
     case FailingCall::Open:
+#ifdef Q_OS_WIN // opening is not among the calls a Windows writer takes in
+        qFatal("opening cannot be made to fail on Windows");
+#else
         calls.open = failingOpen;
+#endif
         break;
     case FailingCall::Write:
         calls.write = failingWrite;
@@ -127,16 +101,23 @@ DurableWriter WriterFailingAt(FailingCall call, int code) {
         calls.write = writeOneByteThenFail;
         break;
     case FailingCall::Sync:
+#ifdef Q_OS_WIN
+        calls.flush = failingFlush;
+#else
         calls.fsync = failingFsync;
+#endif
         break;
     case FailingCall::Close:
         calls.close = failingClose;
         break;
     case FailingCall::Rename:
+#ifdef Q_OS_WIN
+        calls.replace = failingReplace;
+#else
         calls.rename = failingRename;
+#endif
         break;
     }
-#endif
     return DurableWriter(calls);
 }
 

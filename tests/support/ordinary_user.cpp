@@ -55,8 +55,8 @@ AsOrdinaryUser::AsOrdinaryUser(const QString& folder) {
     if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody->pw_gid, nobody->pw_gid, 0) != 0 ||
         ::setresuid(nobody->pw_uid, nobody->pw_uid, 0) != 0) {
         error_ = systemError("changing the user");
-        ::setresuid(0, 0, 0);
-        ::setresgid(0, 0, 0);
+        if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)
+            qFatal("could not become the superuser again");
         return;
     }
     switched_ = true;

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 namespace zorimex::ui::test {
 
 using zorimex::test::BrowserStandIn;
@@ -177,6 +179,17 @@ private:
     QPointer<QMessageBox> handled_;
     QList<SeenBox> boxes_;
 };
+
+/// Runs the application's event loop until it quits by itself (0) or `limitMs` passes (-1),
+/// with `step` run once the loop is going.
+inline int RunEventLoop(const std::function<void()>& step, int limitMs = 3000) {
+    QTimer limit; // destroyed with this call, so it never ends a later loop
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    limit.start(limitMs);
+    QTimer::singleShot(0, step);
+    return QApplication::exec();
+}
 
 /// A rectangle given in twips, in pixels at 96 dots per inch.
 inline QRect FromTwips(int left, int top, int width, int height) {

@@ -5,7 +5,6 @@
 #include "zorimex/ui/form2.h"
 
 #include <QAbstractButton>
-#include <QDesktopServices>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -61,7 +60,6 @@ private slots:
     void menuCommandsOpenTheirWindows();
     void windowsOpenedTwiceAreBroughtForward();
     void menusOpenFromTheKeyboard();
-    void bannersDoNotDisturbTheFields();
     void hiddenFieldsAreReachedByTab();
     void noFieldLimitsItsLength();
 };
@@ -291,22 +289,6 @@ void MainWindowTest::windowsOpenedTwiceAreBroughtForward() {
     QCOMPARE(Windows().loaded(4), selection);
     QTRY_COMPARE(QApplication::activeWindow(), selection);
     QCOMPARE(QApplication::topLevelWidgets().count(selection), 1);
-}
-
-void MainWindowTest::bannersDoNotDisturbTheFields() {
-    // The banners hand their pages to the desktop's browser; here a stand-in takes them, so the
-    // test neither starts a browser nor meets the report of a desktop that has none.
-    BrowserStandIn browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    const auto unsetHandler =
-        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
-    QWidget* window = ShowForm(2);
-    type(window, "Text1", QStringLiteral("7"));
-    for (const char* banner : {"Image1", "Image2"})
-        QTest::mouseClick(Control(window, QString::fromLatin1(banner)), Qt::LeftButton);
-    QCOMPARE(FieldText(window, "Text1"), QStringLiteral("7"));
-    QVERIFY(window->isVisible());
-    QCOMPARE(browser.opened.size(), 2);
 }
 
 void MainWindowTest::hiddenFieldsAreReachedByTab() {

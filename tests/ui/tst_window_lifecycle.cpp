@@ -24,17 +24,6 @@ QList<QPointer<QWidget>> loadedWindows() {
     return windows;
 }
 
-/// Runs the application's event loop until it quits by itself (0) or `limitMs` passes (-1),
-/// with `step` run once the loop is going.
-int runEventLoop(const std::function<void()>& step, int limitMs = 3000) {
-    QTimer limit; // destroyed with this call, so it never ends a later loop
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-    limit.start(limitMs);
-    QTimer::singleShot(0, step);
-    return QApplication::exec();
-}
-
 } // namespace
 
 class WindowLifecycleTest : public QObject {
@@ -216,7 +205,7 @@ void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
     ShowForm(2);
     Control<QAction>(Form(2), QStringLiteral("version"))->trigger();
     bool stillRunningAfterMainClosed = false;
-    const int exitCode = runEventLoop([&] {
+    const int exitCode = RunEventLoop([&] {
         Windows().loaded(2)->close(); // through the frame
         QTimer::singleShot(200, [&] {
             stillRunningAfterMainClosed = true;
@@ -230,7 +219,7 @@ void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
 void WindowLifecycleTest::hiddenMainWindowDoesNotKeepProgramRunning() {
     Form(2); // loaded, never shown
     ShowForm(5);
-    const int exitCode = runEventLoop([] { Windows().loaded(5)->close(); });
+    const int exitCode = RunEventLoop([] { Windows().loaded(5)->close(); });
     QCOMPARE(exitCode, 0);
 }
 

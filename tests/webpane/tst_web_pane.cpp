@@ -107,10 +107,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&pane));
         QCOMPARE(link->geometry(), pane.rect());
         // A click on the address opens that very address in the desktop's browser.
-        BrowserStandIn browser;
-        QDesktopServices::setUrlHandler(url.scheme(), &browser, "open");
-        const auto unsetHandler =
-            qScopeGuard([&] { QDesktopServices::unsetUrlHandler(url.scheme()); });
+        BrowserStandIn browser(url.scheme());
         const QFontMetrics metrics = link->fontMetrics();
         QTest::mouseClick(link, Qt::LeftButton, {},
                           QPoint(metrics.averageCharWidth() * 2, metrics.height() / 2));
