@@ -1,6 +1,7 @@
 // The country selection window: a choice brings the main window forward and writes the rate and
 // name; the window stays open until "選択終了".
 
+#include "currency_table.h"
 #include "window_test_support.h"
 
 #include <QAbstractButton>
@@ -83,34 +84,8 @@ void SelectionWindowTest::everyControlWritesItsOwnRate_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("name");
-    // Each currency's list label and map button, with the rate each writes.
-    const struct {
-        int label;
-        int option;
-        const char* listRate;
-        const char* mapRate;
-        const char* name;
-    } currencies[] = {
-        {1, 2, "80", "78", "カナダドル"},
-        {2, 18, "130", "130", "米ドル"},
-        {3, 14, "55.5", "55.4", "ブラジルリアル"},
-        {4, 6, "0.102", "0.102", "韓国ウォン"},
-        {5, 13, "3.5", "3.5", "台湾ドル"},
-        {6, 5, "2.7", "2.71", "タイバーツ"},
-        {7, 3, "68", "68", "濠ドル"},
-        {8, 4, "56", "56", "ニュージーランドドル"},
-        {9, 9, "4.33", "4.33", "ロシアルーブル"},
-        {10, 7, "15", "15", "中国元"},
-        {11, 8, "17", "17", "香港ドル"},
-        {12, 10, "12", "12", "スウェーデンクローナ"},
-        {13, 11, "185", "180", "英ポンド"},
-        {14, 12, "110", "110", "EUユーロ"},
-        {15, 16, "28", "28", "エジプトポンド"},
-        {16, 15, "12", "14", "南アフリカランド"},
-        {17, 17, "2.5", "2.5", "インドルピー"},
-    };
-    for (const auto& currency : currencies) {
-        const QString label = QStringLiteral("Label%1").arg(currency.label);
+    for (const auto& currency : zorimex::test::kCurrencyRows) {
+        const QString label = QStringLiteral("Label%1").arg(currency.row);
         const QString option = QStringLiteral("Option%1").arg(currency.option);
         QTest::newRow(qPrintable(label))
             << label << QString::fromUtf8(currency.listRate) << QString::fromUtf8(currency.name);
