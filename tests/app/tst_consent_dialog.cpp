@@ -127,45 +127,6 @@ private slots:
         QCOMPARE(drive.fileBytes(), after);
     }
 
-    // Where the program itself keeps the file: the first start creates it with "U" in the user's
-    // own data folder (on Windows %LOCALAPPDATA%, whatever the current drive), and はい makes it
-    // "Y" there.
-    void firstStartAndYesInTheUsersDataFolder() {
-#ifdef Q_OS_WIN
-        const QString dataFolder = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
-        QVERIFY(!dataFolder.isEmpty());
-        QVERIFY(QDir::setCurrent(QDir::rootPath()));
-#else
-        QTemporaryDir dataHome;
-        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
-        const auto restoreDataHome = qScopeGuard([&] { qputenv("XDG_DATA_HOME", savedDataHome); });
-        const QString dataFolder = dataHome.path();
-#endif
-        const PreferenceFile preferences{DriveRoot::current()};
-        const QString zorimexFolder = dataFolder + QStringLiteral("/Zorimex");
-        QCOMPARE(preferences.path().toLower(),
-                 (zorimexFolder + QStringLiteral("/Program Files/Zorimex 2002/or.txt")).toLower());
-        // A real user's answer, should there be one where this runs, is put back afterwards.
-        QTemporaryDir aside;
-        const QString kept = aside.filePath(QStringLiteral("Zorimex"));
-        const bool hadOne = QFileInfo::exists(zorimexFolder);
-        if (hadOne)
-            QVERIFY(QDir().rename(zorimexFolder, kept));
-        const auto putBack = qScopeGuard([&] {
-            QDir(zorimexFolder).removeRecursively();
-            if (hadOne)
-                QDir().rename(kept, zorimexFolder);
-        });
-        const auto bytes = [&] { return FileBytes(preferences.path()); };
-
-        QVERIFY(!StartLikeMain(preferences));
-        QCOMPARE(bytes(), QByteArray("U\r\n"));
-        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
-        Click<ui::Form7>(QStringLiteral("Command2"));
-        QCOMPARE(bytes(), QByteArray("Y\r\n"));
-    }
-
     void dialogIsInFrontAtStartAndEnterAnswersNo() {
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));

@@ -67,11 +67,6 @@ private slots:
         QVERIFY(driveDir_->isValid());
     }
 
-    void pathIsBelowTheDriveRoot() {
-        QCOMPARE(preferences().path(), file());
-        QCOMPARE(preferences().folderPath(), folder());
-    }
-
     void firstLineIsTheValue_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("value");

@@ -39,11 +39,6 @@ QString preferencePath(const QString& dataHome) {
     return PreferenceFile(DriveRoot(driveRootIn(dataHome))).path();
 }
 
-/// Gives the data folder a preference file holding exactly `content`.
-bool writePreference(const QString& dataHome, const QByteArray& content) {
-    return PrepareDrive(driveRootIn(dataHome), DriveHolds::FileWithContent, content);
-}
-
 /// The environment a user's session would give the program, with the per-user data folder
 /// (Qt's own variable) pointing at dataHome and nothing of a desktop.
 QProcessEnvironment programEnvironment(const QString& dataHome) {
@@ -246,8 +241,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, afterStart);
         QTemporaryDir dataHome;
-        if (prepared == DriveHolds::FileWithContent)
-            QVERIFY(writePreference(dataHome.path(), content));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), prepared, content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -374,7 +368,7 @@ private slots:
         if (const char* missing = DesktopMissing(x))
             ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir dataHome;
-        QVERIFY(writePreference(dataHome.path(), content));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -418,7 +412,7 @@ private slots:
         if (const char* missing = DesktopMissing(x))
             ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir dataHome;
-        QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -490,7 +484,7 @@ private slots:
         served = served.mid(served.indexOf('\n') + 1);
 
         QTemporaryDir dataHome;
-        QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

@@ -207,8 +207,7 @@ private slots:
         if (throughFrame)
             startup->close();
         else
-            QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command2")),
-                              Qt::LeftButton);
+            Click(startup, QStringLiteral("Command2"));
         // Every window is unloaded at once, the hidden main window and the dialog too.
         QCOMPARE(WindowState(), QString());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -4,10 +4,8 @@
 #include <QFile>
 
 #ifndef Q_OS_WIN
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -48,11 +46,7 @@ AsOrdinaryUser::AsOrdinaryUser(const QString& folder) {
         }
     // The real user changes too (access() asks about the real one); the saved one stays root so
     // that the destructor can come back.
-    std::vector<gid_t> groups(static_cast<size_t>(std::max(0, ::getgroups(0, nullptr))));
-    groups.resize(static_cast<size_t>(
-        std::max(0, ::getgroups(static_cast<int>(groups.size()), groups.data()))));
-    groups_.assign(groups.begin(), groups.end());
-    if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody->pw_gid, nobody->pw_gid, 0) != 0 ||
+    if (::setresgid(nobody->pw_gid, nobody->pw_gid, 0) != 0 ||
         ::setresuid(nobody->pw_uid, nobody->pw_uid, 0) != 0) {
         error_ = systemError("changing the user");
         if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)
@@ -65,9 +59,7 @@ AsOrdinaryUser::AsOrdinaryUser(const QString& folder) {
 AsOrdinaryUser::~AsOrdinaryUser() {
     if (!switched_)
         return;
-    const std::vector<gid_t> groups(groups_.begin(), groups_.end());
-    if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0 ||
-        ::setgroups(groups.size(), groups.data()) != 0)
+    if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)
         qFatal("could not become the superuser again");
 }
 #endif

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <vector>
-
 namespace zorimex::test {
 
 class AsOrdinaryUser {
@@ -25,7 +23,6 @@ public:
 
 private:
     bool switched_ = false;
-    std::vector<unsigned> groups_; ///< the superuser's own groups, given back with its rights
     QString error_;
 };
 

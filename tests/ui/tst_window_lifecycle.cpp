@@ -3,12 +3,10 @@
 // when its last visible window closes.
 
 #include "window_test_support.h"
-#include "zorimex/ui/form7.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTimer>
 
 using namespace zorimex::ui;
@@ -43,8 +41,6 @@ private slots:
     void startupOkShowsMainAndUnloadsStartup();
     void endCommandsDestroyEveryWindow_data();
     void endCommandsDestroyEveryWindow();
-    void startupWindowFrameCloseEndsProgram();
-    void consentDialogKeys();
     void programRunsWhileAnyWindowIsVisible();
     void hiddenMainWindowDoesNotKeepProgramRunning();
 };
@@ -174,31 +170,6 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     for (const auto& gone : windows)
         QVERIFY(gone.isNull());
     QVERIFY(loadedWindows().isEmpty());
-}
-
-void WindowLifecycleTest::startupWindowFrameCloseEndsProgram() {
-    QWidget* startup = ShowForm(1);
-    Form(2); // loaded hidden for its pane
-    ShowForm(7);
-    startup->close();
-    // Every window is unloaded at once, the hidden ones too.
-    QVERIFY(loadedWindows().isEmpty());
-    SettleDeletions();
-    QVERIFY(loadedWindows().isEmpty());
-}
-
-void WindowLifecycleTest::consentDialogKeys() {
-    auto* dialog = qobject_cast<Form7*>(ShowForm(7));
-    QVERIFY(dialog);
-    QSignalSpy yes(dialog, &Form7::yesChosen);
-    QSignalSpy no(dialog, &Form7::noChosen);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(yes.count() + no.count(), 0);
-    QVERIFY(dialog->isVisible());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(no.count(), 1);
-    QCOMPARE(yes.count(), 0);
 }
 
 void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
