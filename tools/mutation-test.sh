@@ -29,9 +29,9 @@ fi
 
 work=$(mktemp -d)
 mutated=
-restore() {
+restore() { # the same bytes, with a new time, so that the build takes the file up again
   if [[ -n $mutated ]]; then
-    cp -p "$work/original" "$root/$mutated"
+    cp "$work/original" "$root/$mutated"
     mutated=
   fi
 }
@@ -133,7 +133,7 @@ killed=0 counted=0 index=0
 survivors=()
 while IFS=$'\t' read -r file line column old new; do
   index=$((index + 1))
-  cp -p "$root/$file" "$work/original"
+  cp "$root/$file" "$work/original"
   mutated=$file
   python3 - "$root/$file" "$line" "$column" "$old" "$new" <<'EOF'
 import sys
