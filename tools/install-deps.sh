@@ -7,7 +7,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
-  xvfb xauth x11-utils libxcb1-dev libxcb-damage0-dev openssl
+  xvfb xauth x11-utils xdotool libxcb1-dev libxcb-damage0-dev openssl
   dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
   weston xwayland qt6-wayland
   clang libclang-rt-14-dev clang-format clang-tidy

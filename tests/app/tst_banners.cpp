@@ -21,10 +21,8 @@ namespace {
 QWidget* startToMainWindow(const TemporaryDrive& drive) {
     if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
         return nullptr;
-    QWidget* startup = Windows().loaded(1);
-    QTest::mouseClick(startup->findChild<QAbstractButton*>(QStringLiteral("Command1")),
-                      Qt::LeftButton);
-    QWidget* mainWindow = Windows().loaded(2);
+    Click<ui::Form1>(QStringLiteral("Command1"));
+    QWidget* mainWindow = Loaded<ui::Form2>();
     if (mainWindow && !QTest::qWaitForWindowExposed(mainWindow))
         return nullptr;
     return mainWindow;
@@ -163,14 +161,14 @@ private slots:
         TemporaryDrive drive;
         QWidget* mainWindow = startToMainWindow(drive);
         QVERIFY(mainWindow);
-        ReportWatcher watcher;
+        MessageBoxWatcher watcher;
         for (qsizetype i = 0; i < clicks.size(); ++i) {
             clickBanner(mainWindow, clicks[i]);
             // One at a time, so the log keeps the order of the clicks.
             QTRY_COMPARE(opener_.opened().size(), i + 1);
         }
         QCOMPARE(opener_.opened(), pagesOpened);
-        QVERIFY(watcher.reports().isEmpty());
+        QVERIFY(watcher.boxes().isEmpty());
     }
 
     void pagesHaveTheirForm() {
@@ -221,16 +219,16 @@ private slots:
         auto* amount = mainWindow->findChild<QLineEdit*>(QStringLiteral("Text1"));
         QTest::keyClicks(amount, QStringLiteral("100"));
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-        ReportWatcher watcher;
+        MessageBoxWatcher watcher;
 
         clickBanner(mainWindow, banner);
 
-        QTRY_COMPARE(watcher.reports().size(), 1);
+        QTRY_COMPARE(watcher.boxes().size(), 1);
         if (openerEnds.isEmpty())
             QCOMPARE(attempts, QList<QUrl>{QUrl(page)});
         else
             QCOMPARE(opener_.opened(), QStringList{page});
-        const SeenReport& report = watcher.reports().first();
+        const SeenBox& report = watcher.boxes().first();
         QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
         QVERIFY2(report.text.startsWith(QStringLiteral("エラー 429: ")), qPrintable(report.text));
         QVERIFY2(report.text.contains(page), qPrintable(report.text));
@@ -244,7 +242,7 @@ private slots:
         opener_.endAs("0");
         clickBanner(mainWindow, banner);
         QTRY_COMPARE(opener_.opened(), QStringList{page});
-        QCOMPARE(watcher.reports().size(), 1);
+        QCOMPARE(watcher.boxes().size(), 1);
     }
 
 private:

@@ -1,7 +1,9 @@
 // The consent dialog's answers as the user gives them: what the preference file holds afterwards,
 // byte for byte, which windows remain and what the browser pane was told, before and after the
-// start-up window's "OK"; the keyboard; the next start; and answers whose write fails.
+// start-up window's "OK"; the keyboard; the next start; and answers whose write fails, the disk
+// being full among them.
 
+#include "failing_file_calls.h"
 #include "startup_test_support.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
@@ -9,14 +11,12 @@
 #include <zorimex/preferences/durable_write.h>
 #include <zorimex/webpane/web_pane.h>
 
-#include <QProcess>
 #include <QSignalSpy>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <cerrno>
-#include <unistd.h>
 #endif
 
 using namespace zorimex;
@@ -28,17 +28,9 @@ QUrl paneUrl() {
     return LoadedPane() ? LoadedPane()->requestedUrl() : QUrl();
 }
 
-void click(int form, const char* control) {
-    QWidget* window = Windows().loaded(form);
-    QVERIFY2(window, "window not loaded");
-    auto* button = window->findChild<QAbstractButton*>(QString::fromLatin1(control));
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 /// The dialog as the user reaches it with the keyboard: brought forward (clicked on), then keys.
 void pressInDialog(Qt::Key key) {
-    QWidget* dialog = Windows().loaded(7);
+    QWidget* dialog = Loaded<ui::Form7>();
     QVERIFY(dialog);
     Windows().show(dialog);
     QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -46,19 +38,7 @@ void pressInDialog(Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key);
 }
 
-#ifdef Q_OS_WIN
-bool failingWrite(void*, const void*, unsigned long, unsigned long*) {
-    SetLastError(ERROR_IO_DEVICE);
-    return false;
-}
-#else
-ssize_t failingWrite(int, const void*, size_t) {
-    errno = EIO;
-    return -1;
-}
-#endif
-
-enum class Breakage { FolderAtFilePath, FolderRemoved, WriteFailsAfterOpen };
+enum class Breakage { FolderAtFilePath, FolderRemoved, DeviceFailsAfterOpen, DiskFull };
 
 } // namespace
 
@@ -106,33 +86,33 @@ private slots:
         QFETCH(bool, paneTold);
         TemporaryDrive drive;
         QVERIFY(drive.writeFile(before));
-        ReportWatcher watcher;
+        MessageBoxWatcher watcher;
         QVERIFY(!StartLikeMain(drive.preferences()));
         QVERIFY(QTest::qWaitForWindowExposed(Windows().loaded(1)));
         // The user answers once the start-up window is on the screen, painted.
         QTest::qWait(100);
         if (afterOk) {
-            click(1, "Command1");
+            Click<ui::Form1>(QStringLiteral("Command1"));
             QCOMPARE(WindowState(), QStringLiteral("Form2 Form7"));
         }
 
         if (answer == QStringLiteral("はい"))
-            click(7, "Command2");
+            Click<ui::Form7>(QStringLiteral("Command2"));
         else if (answer == QStringLiteral("いいえ"))
-            click(7, "Command1");
+            Click<ui::Form7>(QStringLiteral("Command1"));
         else
             pressInDialog(Qt::Key_Return);
 
         QCOMPARE(drive.fileBytes(), after);
         QCOMPARE(WindowState(), windowsAfterAnswer);
         QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
-        QVERIFY(watcher.reports().isEmpty());
+        QVERIFY(watcher.boxes().isEmpty());
         // The page starts loading once the program is on screen, or at once in a visible window,
         // whether the main window is shown yet or still hidden.
         if (paneTold)
             QTRY_VERIFY(LoadedPane()->content() != nullptr);
         if (!afterOk) {
-            click(1, "Command1");
+            Click<ui::Form1>(QStringLiteral("Command1"));
             QCOMPARE(WindowState(), QStringLiteral("Form2"));
             QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
             QCOMPARE(LoadedPane()->content() != nullptr, paneTold);
@@ -145,48 +125,6 @@ private slots:
                  paneTold ? QStringLiteral("Form1 Form2*") : QStringLiteral("Form1"));
         QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
         QCOMPARE(drive.fileBytes(), after);
-    }
-
-    // Where the program itself keeps the file: the first start creates it with "U" in the user's
-    // own data folder (on Windows %LOCALAPPDATA%, whatever the current drive), and はい makes it
-    // "Y" there.
-    void firstStartAndYesInTheUsersDataFolder() {
-#ifdef Q_OS_WIN
-        const QString dataFolder = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
-        QVERIFY(!dataFolder.isEmpty());
-        QVERIFY(QDir::setCurrent(QDir::rootPath()));
-#else
-        QTemporaryDir dataHome;
-        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome.path()));
-        const auto restoreDataHome = qScopeGuard([&] { qputenv("XDG_DATA_HOME", savedDataHome); });
-        const QString dataFolder = dataHome.path();
-#endif
-        const PreferenceFile preferences{DriveRoot::current()};
-        const QString zorimexFolder = dataFolder + QStringLiteral("/Zorimex");
-        QCOMPARE(preferences.path().toLower(),
-                 (zorimexFolder + QStringLiteral("/Program Files/Zorimex 2002/or.txt")).toLower());
-        // A real user's answer, should there be one where this runs, is put back afterwards.
-        QTemporaryDir aside;
-        const QString kept = aside.filePath(QStringLiteral("Zorimex"));
-        const bool hadOne = QFileInfo::exists(zorimexFolder);
-        if (hadOne)
-            QVERIFY(QDir().rename(zorimexFolder, kept));
-        const auto putBack = qScopeGuard([&] {
-            QDir(zorimexFolder).removeRecursively();
-            if (hadOne)
-                QDir().rename(kept, zorimexFolder);
-        });
-        const auto bytes = [&] {
-            QFile file(preferences.path());
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-        };
-
-        QVERIFY(!StartLikeMain(preferences));
-        QCOMPARE(bytes(), QByteArray("U\r\n"));
-        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
-        click(7, "Command2");
-        QCOMPARE(bytes(), QByteArray("Y\r\n"));
     }
 
     void dialogIsInFrontAtStartAndEnterAnswersNo() {
@@ -235,16 +173,14 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        click(1, "Command1");
-        QTimer limit;
-        limit.setSingleShot(true);
-        connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-        limit.start(5000);
-        QTimer::singleShot(0, [] {
-            Windows().loaded(2)->close(); // the main window, through its frame
-            click(7, "Command2");
-        });
-        QCOMPARE(QApplication::exec(), 0);
+        Click<ui::Form1>(QStringLiteral("Command1"));
+        QCOMPARE(RunEventLoop(
+                     [] {
+                         Loaded<ui::Form2>()->close(); // the main window, through its frame
+                         Click<ui::Form7>(QStringLiteral("Command2"));
+                     },
+                     5000),
+                 0);
         QCOMPARE(drive.fileBytes(), QByteArray("Y\r\n"));
         QCOMPARE(WindowState(), QStringLiteral("Form2*"));
     }
@@ -260,10 +196,12 @@ private slots:
             << Breakage::FolderAtFilePath << "いいえ" << 75 << QByteArray("<unreadable>");
         QTest::newRow("はい, folder removed meanwhile: 76")
             << Breakage::FolderRemoved << "はい" << 76 << QByteArray("<unreadable>");
-        QTest::newRow("はい, the write fails after the open: 57, U stays whole")
-            << Breakage::WriteFailsAfterOpen << "はい" << 57 << QByteArray("U\r\n");
-        QTest::newRow("いいえ, the write fails after the open: 57, U stays whole")
-            << Breakage::WriteFailsAfterOpen << "いいえ" << 57 << QByteArray("U\r\n");
+        QTest::newRow("はい, the device fails after the open: 57, U stays whole")
+            << Breakage::DeviceFailsAfterOpen << "はい" << 57 << QByteArray("U\r\n");
+        QTest::newRow("いいえ, the device fails after the open: 57, U stays whole")
+            << Breakage::DeviceFailsAfterOpen << "いいえ" << 57 << QByteArray("U\r\n");
+        QTest::newRow("はい, the disk is full: 61, U stays whole")
+            << Breakage::DiskFull << "はい" << 61 << QByteArray("U\r\n");
     }
     void failedAnswerIsReportedAndTheDialogStays() {
         QFETCH(Breakage, breakage);
@@ -273,13 +211,19 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
 #ifdef Q_OS_WIN
-        WindowsFileCalls calls = WindowsFileCalls::system();
+        const int deviceError = ERROR_IO_DEVICE;
+        const int diskFull = ERROR_DISK_FULL;
 #else
-        PosixFileCalls calls = PosixFileCalls::system();
+        const int deviceError = EIO;
+        const int diskFull = ENOSPC;
 #endif
-        if (breakage == Breakage::WriteFailsAfterOpen)
-            calls.write = &failingWrite;
-        const PreferenceFile preferences(drive.driveRoot(), DurableWriter(calls));
+        const PreferenceFile preferences =
+            breakage == Breakage::DeviceFailsAfterOpen
+                ? PreferenceFile(drive.driveRoot(),
+                                 WriterFailingAt(FailingCall::Write, deviceError))
+            : breakage == Breakage::DiskFull
+                ? PreferenceFile(drive.driveRoot(), WriterFailingAt(FailingCall::Write, diskFull))
+                : drive.preferences();
         QVERIFY(!StartLikeMain(preferences));
         if (breakage == Breakage::FolderAtFilePath) {
             QVERIFY(QFile::remove(drive.filePath()));
@@ -288,12 +232,13 @@ private slots:
             QVERIFY(QDir(drive.folderPath()).removeRecursively());
         }
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-        ReportWatcher watcher;
+        MessageBoxWatcher watcher;
+        const bool yes = answer == QStringLiteral("はい");
 
-        click(7, answer == QStringLiteral("はい") ? "Command2" : "Command1");
+        Click<ui::Form7>(QLatin1String(yes ? "Command2" : "Command1"));
 
-        QTRY_COMPARE(watcher.reports().size(), 1);
-        const SeenReport& report = watcher.reports().first();
+        QTRY_COMPARE(watcher.boxes().size(), 1);
+        const SeenBox& report = watcher.boxes().first();
         QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
         QVERIFY2(report.text.startsWith(QStringLiteral("エラー %1: ").arg(number)),
                  qPrintable(report.text));
@@ -302,73 +247,19 @@ private slots:
         // The handler stopped at the write: the dialog is still there and nothing navigated.
         QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
         QCOMPARE(drive.fileBytes(), left);
+        QCOMPARE(paneUrl(), QUrl());
         QCOMPARE(quitting.count(), 0);
-        // The program goes on: once the cause is gone the same dialog records an answer.
-        if (breakage == Breakage::WriteFailsAfterOpen)
-            return; // the failing calls are part of this run's file object
+        // The program goes on: once the cause is gone the same dialog records the answer.
+        HealFileCalls();
         if (breakage == Breakage::FolderAtFilePath)
             QVERIFY(QDir(drive.filePath()).removeRecursively());
         QVERIFY(drive.makeFolder());
-        click(7, "Command1");
-        QCOMPARE(drive.fileBytes(), QByteArray("N\r\n"));
-        QCOMPARE(WindowState(), QStringLiteral("Form1"));
+        Click<ui::Form7>(QLatin1String(yes ? "Command2" : "Command1"));
+        QCOMPARE(drive.fileBytes(), yes ? QByteArray("Y\r\n") : QByteArray("N\r\n"));
+        QCOMPARE(WindowState(), yes ? QStringLiteral("Form1 Form2*") : QStringLiteral("Form1"));
+        QCOMPARE(paneUrl(), yes ? kLatest : QUrl());
+        QCOMPARE(watcher.boxes().size(), 1);
     }
-
-#ifndef Q_OS_WIN
-    // A real full disk: a 64 KiB tmpfs, filled up before the answer.
-    void answerOnAFullDisk() {
-        if (geteuid() != 0)
-            QSKIP("mounting a small tmpfs needs root");
-        QTemporaryDir mountPoint;
-        const int mounted = QProcess::execute(QStringLiteral("mount"),
-                                              {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                               QStringLiteral("-o"), QStringLiteral("size=64k"),
-                                               QStringLiteral("tmpfs"), mountPoint.path()});
-        if (mounted != 0)
-            QSKIP("this machine does not allow mounting a tmpfs");
-        const auto unmount =
-            qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint.path()}); });
-        const PreferenceFile preferences{DriveRoot(mountPoint.path())};
-        QVERIFY(!preferences.ensureInstalled());
-        {
-            QFile filler(mountPoint.filePath(QStringLiteral("filler")));
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            const QByteArray block(4096, 'x');
-            while (filler.write(block) == block.size() && filler.flush()) {
-            }
-            // Whatever a last partial block left: fill byte by byte.
-            while (filler.write("x", 1) == 1 && filler.flush()) {
-            }
-        }
-        QVERIFY(!StartLikeMain(preferences));
-        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
-        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
-        ReportWatcher watcher;
-
-        click(7, "Command2");
-
-        QTRY_COMPARE(watcher.reports().size(), 1);
-        QVERIFY2(watcher.reports().first().text.startsWith(QStringLiteral("エラー 61: ")),
-                 qPrintable(watcher.reports().first().text));
-        QVERIFY(
-            watcher.reports().first().text.contains(QDir::toNativeSeparators(preferences.path())));
-        QFile file(preferences.path());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("U\r\n"));
-        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
-        QCOMPARE(paneUrl(), QUrl());
-        QCOMPARE(quitting.count(), 0);
-        // Space made, the same dialog answers.
-        QVERIFY(QFile::remove(mountPoint.filePath(QStringLiteral("filler"))));
-        click(7, "Command2");
-        QCOMPARE(file.fileName(), preferences.path());
-        file.close();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("Y\r\n"));
-        QCOMPARE(paneUrl(), kLatest);
-        DestroyAllWindows();
-    }
-#endif
 };
 
 QTEST_MAIN(ConsentDialogTest)

@@ -19,6 +19,8 @@ private slots:
                                       << "C:/";
         QTest::newRow("drive root itself") << "D:/"
                                            << "D:/";
+        QTest::newRow("drive letter alone") << "F:"
+                                            << "F:/";
         QTest::newRow("lower-case letter, backslashes") << "e:\\work\\zorimex"
                                                         << "E:/";
         QTest::newRow("network share") << "//server/share/dir/sub"

@@ -4,7 +4,12 @@
 // report (on a real X server, where the test presses Enter on the box like a user), and that the
 // latest-version page really loads in the pane.
 
+#include "drive_files.h"
+#include "loaded_libraries.h"
+#include "skipped_checks.h"
 #include "zorimex/ui/web_links.h"
+
+#include <zorimex/preferences/preference_file.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,29 +24,20 @@
 #include <optional>
 #include <utility>
 
+using namespace zorimex;
+using namespace zorimex::test;
+
 namespace {
 
 const QString kProgram = QStringLiteral(ZORIMEX_PROGRAM);
 
-QString preferenceFolder(const QString& dataHome) {
-    return dataHome + QStringLiteral("/Zorimex/Program Files/Zorimex 2002");
+/// The drive root the program finds below a per-user data folder.
+QString driveRootIn(const QString& dataHome) {
+    return dataHome + QStringLiteral("/Zorimex");
 }
 
 QString preferencePath(const QString& dataHome) {
-    return preferenceFolder(dataHome) + QStringLiteral("/or.txt");
-}
-
-/// Gives the data folder a preference file holding exactly `content`.
-bool writePreference(const QString& dataHome, const QByteArray& content) {
-    if (!QDir().mkpath(preferenceFolder(dataHome)))
-        return false;
-    QFile file(preferencePath(dataHome));
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("<unreadable>");
+    return PreferenceFile(DriveRoot(driveRootIn(dataHome))).path();
 }
 
 /// The environment a user's session would give the program, with the per-user data folder
@@ -53,23 +49,6 @@ QProcessEnvironment programEnvironment(const QString& dataHome) {
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
     return environment;
-}
-
-/// Whether a library whose name contains `part` is mapped into process pid.
-bool mapped(qint64 pid, const char* part) {
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(part);
-}
-
-/// Whether a GL driver is mapped into process pid: only an OpenGL context loads one (Qt Gui maps
-/// the dispatch libraries libGLX, libEGL and libOpenGL in every process).
-bool glDriverMapped(qint64 pid) {
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-    if (!maps.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray mappedFiles = maps.readAll();
-    return mappedFiles.contains("_dri.so") || mappedFiles.contains("libGLX_mesa") ||
-           mappedFiles.contains("libglapi");
 }
 
 /// The names of pid's child processes.
@@ -194,11 +173,7 @@ const char* DesktopMissing(const XServer& x) {
     return nullptr;
 }
 
-enum class Prepared { Nothing, FileWithContent, FolderOnly, FolderAtFilePath, DataHomeIsAFile };
-
 } // namespace
-
-Q_DECLARE_METATYPE(Prepared)
 
 class ProgramTest : public QObject {
     Q_OBJECT
@@ -267,25 +242,24 @@ private slots:
 
     // Runs that cannot show the page never load the web engine nor start a browser process.
     void runsWithoutThePage_data() {
-        QTest::addColumn<Prepared>("prepared");
+        QTest::addColumn<DriveHolds>("prepared");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("afterStart");
         QTest::newRow("first run: installs U, asks")
-            << Prepared::Nothing << QByteArray() << QByteArray("U\r\n");
-        QTest::newRow("U") << Prepared::FileWithContent << QByteArray("U\r\n")
+            << DriveHolds::Nothing << QByteArray() << QByteArray("U\r\n");
+        QTest::newRow("U") << DriveHolds::FileWithContent << QByteArray("U\r\n")
                            << QByteArray("U\r\n");
-        QTest::newRow("N") << Prepared::FileWithContent << QByteArray("N\r\n")
+        QTest::newRow("N") << DriveHolds::FileWithContent << QByteArray("N\r\n")
                            << QByteArray("N\r\n");
         QTest::newRow("Y with a blank")
-            << Prepared::FileWithContent << QByteArray("Y \r\n") << QByteArray("Y \r\n");
+            << DriveHolds::FileWithContent << QByteArray("Y \r\n") << QByteArray("Y \r\n");
     }
     void runsWithoutThePage() {
-        QFETCH(Prepared, prepared);
+        QFETCH(DriveHolds, prepared);
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, afterStart);
         QTemporaryDir dataHome;
-        if (prepared == Prepared::FileWithContent)
-            QVERIFY(writePreference(dataHome.path(), content));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), prepared, content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -293,72 +267,55 @@ private slots:
         program.start(kProgram, {});
         QVERIFY(program.waitForStarted(10000));
         const qint64 pid = program.processId();
-        QTRY_VERIFY_WITH_TIMEOUT(mapped(pid, "libqoffscreen"), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            LoadedLibraries(pid).value_or(QByteArray()).contains("libqoffscreen"), 10000);
         QTest::qWait(1500); // the start-up window is up; a pane would have started by now
         QCOMPARE(program.state(), QProcess::Running);
-        QVERIFY(!mapped(pid, "libQt6WebEngine"));
-        QVERIFY(!mapped(pid, "zorimex_webview"));
+        const auto libraries = LoadedLibraries(pid);
+        QVERIFY(libraries);
+        QVERIFY(!HasWebEngine(*libraries));
         QCOMPARE(childrenOf(pid), QStringList());
-        QCOMPARE(readAll(preferencePath(dataHome.path())), afterStart);
+        QCOMPARE(FileBytes(preferencePath(dataHome.path())), afterStart);
         stop(program);
     }
 
     // On a real X server: the windows a user sees after start-up, and the failure reports, which
     // are the only window of a failed start and end it with a non-zero status once closed.
     void onTheDesktop_data() {
-        QTest::addColumn<Prepared>("prepared");
+        QTest::addColumn<DriveHolds>("prepared");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("visibleWindows");
         QTest::addColumn<int>("reportNumber");   // 0: no report, the program runs
         QTest::addColumn<QString>("reportPath"); // relative to the data folder
         const QString file = QStringLiteral("Zorimex/Program Files/Zorimex 2002/or.txt");
         QTest::newRow("U: the dialog and the start-up window")
-            << Prepared::FileWithContent << QByteArray("U\r\n") << 2 << 0 << QString();
+            << DriveHolds::FileWithContent << QByteArray("U\r\n") << 2 << 0 << QString();
         QTest::newRow("Y: the start-up window; the main window stays hidden")
-            << Prepared::FileWithContent << QByteArray("Y\r\n") << 1 << 0 << QString();
+            << DriveHolds::FileWithContent << QByteArray("Y\r\n") << 1 << 0 << QString();
         QTest::newRow("N: the start-up window")
-            << Prepared::FileWithContent << QByteArray("N\r\n") << 1 << 0 << QString();
+            << DriveHolds::FileWithContent << QByteArray("N\r\n") << 1 << 0 << QString();
         QTest::newRow("file missing: 53")
-            << Prepared::FolderOnly << QByteArray() << 1 << 53 << file;
+            << DriveHolds::FolderWithoutFile << QByteArray() << 1 << 53 << file;
         QTest::newRow("empty file: 62")
-            << Prepared::FileWithContent << QByteArray() << 1 << 62 << file;
+            << DriveHolds::FileWithContent << QByteArray() << 1 << 62 << file;
         QTest::newRow("a folder where the file belongs: 75")
-            << Prepared::FolderAtFilePath << QByteArray() << 1 << 75 << file;
+            << DriveHolds::FolderAtFilePath << QByteArray() << 1 << 75 << file;
         QTest::newRow("no folder can be made: 75")
-            << Prepared::DataHomeIsAFile << QByteArray() << 1 << 75
+            << DriveHolds::RootIsAFile << QByteArray() << 1 << 75
             << QStringLiteral("Zorimex/Program Files/Zorimex 2002");
     }
     void onTheDesktop() {
-        QFETCH(Prepared, prepared);
+        QFETCH(DriveHolds, prepared);
         QFETCH(QByteArray, content);
         QFETCH(int, visibleWindows);
         QFETCH(int, reportNumber);
         QFETCH(QString, reportPath);
         const XServer x;
         if (const char* missing = DesktopMissing(x))
-            QSKIP(missing);
+            ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir temporary;
-        QString dataHome = temporary.path();
-        switch (prepared) {
-        case Prepared::FileWithContent: {
-            QVERIFY(writePreference(dataHome, content));
-            break;
-        }
-        case Prepared::FolderOnly:
-            QVERIFY(QDir().mkpath(preferenceFolder(dataHome)));
-            break;
-        case Prepared::FolderAtFilePath:
-            QVERIFY(QDir().mkpath(preferencePath(dataHome)));
-            break;
-        case Prepared::DataHomeIsAFile: {
-            dataHome = temporary.filePath(QStringLiteral("file"));
-            QFile blocker(dataHome);
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-            break;
-        }
-        case Prepared::Nothing:
-            break;
-        }
+        const QString dataHome = temporary.path();
+        QVERIFY(PrepareDrive(driveRootIn(dataHome), prepared, content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome);
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -427,9 +384,9 @@ private slots:
         QFETCH(QByteArray, afterStart);
         const XServer x;
         if (const char* missing = DesktopMissing(x))
-            QSKIP(missing);
+            ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir dataHome;
-        QVERIFY(writePreference(dataHome.path(), content));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, content));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -448,30 +405,32 @@ private slots:
             QVERIFY(dialog);
             QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *dialog,
                                QStringLiteral("key"), QStringLiteral("Return")}));
-            QTRY_COMPARE_WITH_TIMEOUT(readAll(preferencePath(dataHome.path())), afterStart, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(FileBytes(preferencePath(dataHome.path())), afterStart,
+                                      10000);
             QVERIFY(
                 XServer::waitUntil([&] { return x.visibleWindowTitles(pid).size() == 1; }, 10000));
         }
         QTest::qWait(1500); // a pane would have started by now
         QCOMPARE(program.state(), QProcess::Running);
-        QVERIFY(!mapped(pid, "libQt6WebEngine"));
-        QVERIFY(!mapped(pid, "zorimex_webview"));
-        QVERIFY(!glDriverMapped(pid));
+        const auto libraries = LoadedLibraries(pid);
+        QVERIFY(libraries);
+        QVERIFY(!HasWebEngine(*libraries));
+        QVERIFY(!HasGlDriver(*libraries));
         QCOMPARE(childrenOf(pid), QStringList());
-        QCOMPARE(readAll(preferencePath(dataHome.path())), afterStart);
+        QCOMPARE(FileBytes(preferencePath(dataHome.path())), afterStart);
     }
 
     // A display on which no OpenGL context can be made cannot show a browser view (its window
     // could not be composited): a "Y" run then shows the page's address in the pane and goes on.
     void displayWithoutOpenGlShowsTheMainWindowWithoutTheEngine() {
 #ifndef ZORIMEX_WEBVIEW_BUILT
-        QSKIP("the web view plugin is not built");
+        ZORIMEX_SKIP(QStringLiteral("the web view plugin is not built"));
 #else
         const XServer x;
         if (const char* missing = DesktopMissing(x))
-            QSKIP(missing);
+            ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir dataHome;
-        QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
@@ -504,7 +463,9 @@ private slots:
             10000));
         QTest::qWait(2000); // drawn and flushed more than once
         QVERIFY2(program.state() == QProcess::Running, program.readAllStandardError().constData());
-        QVERIFY(!mapped(pid, "libQt6WebEngine"));
+        const auto libraries = LoadedLibraries(pid);
+        QVERIFY(libraries);
+        QVERIFY(!HasWebEngine(*libraries));
         QCOMPARE(childrenOf(pid), QStringList());
 #endif
     }
@@ -514,12 +475,13 @@ private slots:
     // resolver rules (set here, for the test; the program sets no such thing).
     void latestVersionPageLoadsInThePane() {
 #ifndef ZORIMEX_WEBVIEW_BUILT
-        QSKIP("the web view plugin is not built");
+        ZORIMEX_SKIP(QStringLiteral("the web view plugin is not built"));
 #else
         const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
         const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
         if (python.isEmpty() || openssl.isEmpty())
-            QSKIP("python3 and openssl are needed for the local page server");
+            ZORIMEX_SKIP(
+                QStringLiteral("python3 and openssl are needed for the local page server"));
         QTemporaryDir work;
         const QString cert = work.filePath(QStringLiteral("cert.pem"));
         const QString key = work.filePath(QStringLiteral("key.pem"));
@@ -540,7 +502,7 @@ private slots:
         served = served.mid(served.indexOf('\n') + 1);
 
         QTemporaryDir dataHome;
-        QVERIFY(writePreference(dataHome.path(), "Y\r\n"));
+        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
         QProcess program;
         QProcessEnvironment environment = programEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -567,10 +529,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((served += server.readAllStandardOutput()).contains(pageLoaded),
                                  90000);
         QVERIFY2(served.contains(pageRequest + '\n'), served.constData());
-        QVERIFY(mapped(pid, "libQt6WebEngine"));
+        QVERIFY(HasWebEngine(LoadedLibraries(pid).value_or(QByteArray())));
         QVERIFY(childrenOf(pid).contains(QStringLiteral("QtWebEngineProc")));
         QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(readAll(preferencePath(dataHome.path())), QByteArray("Y\r\n"));
+        QCOMPARE(FileBytes(preferencePath(dataHome.path())), QByteArray("Y\r\n"));
 #endif
     }
 };

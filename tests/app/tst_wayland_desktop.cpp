@@ -12,19 +12,6 @@
 using namespace zorimex;
 using namespace zorimex::app::test;
 
-namespace {
-
-void click(QWidget* window, const char* control) {
-    QWidget* target = window->findChild<QWidget*>(QString::fromLatin1(control));
-    QVERIFY2(target, control);
-    if (auto* button = qobject_cast<QAbstractButton*>(target))
-        button->click();
-    else
-        QMetaObject::invokeMethod(target, "clicked");
-}
-
-} // namespace
-
 class WaylandDesktopTest : public QObject {
     Q_OBJECT
 
@@ -43,18 +30,18 @@ private slots:
         // The start-up window stands where its definition puts it.
         QCOMPARE(startup->geometry().topLeft(), QPoint(4170 / 15, 2790 / 15));
 
-        click(startup, "Command1");
+        Click(startup, "Command1");
         QWidget* mainWindow = windows.loaded(2);
         QVERIFY(QTest::qWaitForWindowActive(mainWindow));
-        click(mainWindow, "Command4");
+        Click(mainWindow, "Command4");
         QWidget* selection = windows.loaded(4);
         QVERIFY(QTest::qWaitForWindowActive(selection));
-        click(selection, "Label1");
+        Click(selection, "Label1");
         QTRY_VERIFY(mainWindow->isActiveWindow());
-        QCOMPARE(mainWindow->findChild<QLineEdit*>(QStringLiteral("Text5"))->text(),
+        QCOMPARE(FieldText(mainWindow, QStringLiteral("Text5")),
                  QStringLiteral("80")); // the list rate
 
-        QTimer::singleShot(0, mainWindow, [mainWindow] { click(mainWindow, "Command5"); });
+        QTimer::singleShot(0, mainWindow, [mainWindow] { Click(mainWindow, "Command5"); });
         QCOMPARE(QApplication::exec(), 0);
         QCOMPARE(WindowState(), QString());
     }

@@ -73,4 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
              {2, 2}}),
     [](const testing::TestParamInfo<Case>& param) { return std::string(param.param.name); });
 
+// A view that ends inside a character says nothing of the bytes after it.
+TEST(Utf8ToUtf16, StopsAtTheEndOfTheView) {
+    std::size_t taken = 0;
+    EXPECT_EQ(zorimex::cli::Utf8ToUtf16(std::string_view("\xC3\xA9", 1), false, taken), u"\uFFFD");
+    EXPECT_EQ(taken, 1u);
+}
+
 } // namespace

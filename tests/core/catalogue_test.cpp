@@ -1,3 +1,4 @@
+#include "currency_table.h"
 #include "zorimex/catalogue.h"
 #include "zorimex/fields.h"
 
@@ -11,19 +12,12 @@ namespace {
 
 using enum Field;
 
-struct Row {
-    int row;
-    const char* caption;
-    int option;
-    const char* name;
-    const char* listRate;
-    const char* mapRate;
-};
+using test::CurrencyRow;
 
-class CatalogueRow : public ::testing::TestWithParam<Row> {};
+class CatalogueRow : public ::testing::TestWithParam<CurrencyRow> {};
 
 TEST_P(CatalogueRow, BothControlsWriteTheirOwnRateAndTheName) {
-    const Row& r = GetParam();
+    const CurrencyRow& r = GetParam();
     const Currency* c = CurrencyByRow(r.row);
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->caption, r.caption);
@@ -41,26 +35,10 @@ TEST_P(CatalogueRow, BothControlsWriteTheirOwnRateAndTheName) {
     EXPECT_EQ(fromMap[Text6], r.name);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SeventeenCurrencies, CatalogueRow,
-    ::testing::Values(Row{1, "カナダ$", 2, "カナダドル", "80", "78"},
-                      Row{2, "アメリカ$", 18, "米ドル", "130", "130"},
-                      Row{3, "ブラジルリアル", 14, "ブラジルリアル", "55.5", "55.4"},
-                      Row{4, "韓国ウォン", 6, "韓国ウォン", "0.102", "0.102"},
-                      Row{5, "台湾$", 13, "台湾ドル", "3.5", "3.5"},
-                      Row{6, "タイバーツ", 5, "タイバーツ", "2.7", "2.71"},
-                      Row{7, "オーストラリア$", 3, "濠ドル", "68", "68"},
-                      Row{8, "ニュージーランド$", 4, "ニュージーランドドル", "56", "56"},
-                      Row{9, "ロシアルーブル", 9, "ロシアルーブル", "4.33", "4.33"},
-                      Row{10, "中国元", 7, "中国元", "15", "15"},
-                      Row{11, "香港$", 8, "香港ドル", "17", "17"},
-                      Row{12, "スウェーデンクローネ", 10, "スウェーデンクローナ", "12", "12"},
-                      Row{13, "イギリス￡", 11, "英ポンド", "185", "180"},
-                      Row{14, "EUユーロ", 12, "EUユーロ", "110", "110"},
-                      Row{15, "エジプト￡", 16, "エジプトポンド", "28", "28"},
-                      Row{16, "南アフリカランド", 15, "南アフリカランド", "12", "14"},
-                      Row{17, "インドルピー", 17, "インドルピー", "2.5", "2.5"}),
-    [](const auto& rowInfo) { return "row" + std::to_string(rowInfo.param.row); });
+INSTANTIATE_TEST_SUITE_P(SeventeenCurrencies, CatalogueRow,
+                         ::testing::ValuesIn(test::kCurrencyRows), [](const auto& rowInfo) {
+                             return "row" + std::to_string(rowInfo.param.row);
+                         });
 
 TEST(Catalogue, EveryMapButtonBelongsToExactlyOneRow) {
     std::set<int> options;

@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"below_range_negative_zero", "-1e-400", -0.0},
         ReadRow{"denormal", "4.9406564584124654e-324", 4.9406564584124654e-324},
         ReadRow{"zero_huge_exponent", "0e999999", 0.0},
-        ReadRow{"long_exponent_digits", "1e0000000000000000000005", 1e5}),
+        ReadRow{"long_exponent_digits", "1e0000000000000000000005", 1e5},
+        ReadRow{"below_range_zero_exponent", "0." + std::string(330, '0') + "1e000", 0.0}),
     [](const auto& rowInfo) { return rowInfo.param.name; });
 
 struct FullWidthRow {
@@ -102,6 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectRow{"separator_before_point", "5,.5"}, RejectRow{"separator_in_fraction", "1.0,5"},
         RejectRow{"separator_in_exponent", "1e1,0"}, RejectRow{"parentheses", "(5)"},
         RejectRow{"beyond_range", "1e999999"}, RejectRow{"beyond_range_negative", "-2e308"},
+        RejectRow{"beyond_range_zero_exponent", "1" + std::string(309, '0') + "e-000"},
         RejectRow{"infinity_word", "inf"}, RejectRow{"nan_word", "nan"},
         RejectRow{"nul_inside", std::string("12\0"
                                             "5",

@@ -1,6 +1,8 @@
 // The preference file is replaced, never rewritten in place: a writer killed at any moment, or
 // one that meets a full disk, leaves either the old answer or the new one, always whole.
 
+#include "drive_files.h"
+#include "skipped_checks.h"
 #include "writer_process.h"
 #ifndef Q_OS_WIN
 #include "scratch_mount.h"
@@ -22,40 +24,12 @@
 
 using zorimex::DriveRoot;
 using zorimex::PreferenceFile;
-using zorimex::test::RunWriter;
-using zorimex::test::WriterRun;
+using namespace zorimex::test;
 using namespace std::chrono_literals;
 
 namespace {
 
 const QString kWriter = QStringLiteral(ZORIMEX_PREFERENCE_WRITER);
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(bytes) == bytes.size();
-}
-
-/// A drive root with the installed preference file holding "U".
-bool installFresh(const QString& root) {
-    const PreferenceFile file{DriveRoot(root)};
-    return QDir().mkpath(file.folderPath()) && writeBytes(file.path(), "U\r\n");
-}
-
-/// Everything in the preference folder except or.txt itself.
-QStringList strayEntries(const QString& folder) {
-    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                 QDir::NoDotAndDotDot);
-    entries.removeAll(PreferenceFile::fileName());
-    return entries;
-}
 
 /// The file's content after a whole write of `answer`.
 QByteArray line(char answer) {
@@ -105,20 +79,20 @@ void PreferenceDurabilityTest::writerCompletesUndisturbed() {
     QVERIFY(root.isValid());
     const PreferenceFile file{DriveRoot(root.path())};
     QVERIFY(QDir().mkpath(file.folderPath()));
-    QVERIFY(writeBytes(file.path(), before));
+    QVERIFY(WriteFileBytes(file.path(), before));
 
     const WriterRun run = RunWriter(kWriter, root.path(), answer);
     QVERIFY(run.started);
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errorText.isEmpty(), run.errorText.constData());
-    QCOMPARE(contentOf(file.path()), after);
-    QCOMPARE(strayEntries(file.folderPath()), QStringList());
+    QCOMPARE(FileBytes(file.path()), after);
+    QCOMPARE(StrayEntries(file.folderPath()), QStringList());
 }
 
 void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
     QTemporaryDir root;
     QVERIFY(root.isValid());
-    QVERIFY(installFresh(root.path()));
+    QVERIFY(PrepareDrive(root.path(), DriveHolds::FileWithContent, "U\r\n"));
     const PreferenceFile file{DriveRoot(root.path())};
 
     // How long an undisturbed write takes from start to exit on this machine and build; the kill
@@ -129,7 +103,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
         const WriterRun run = RunWriter(kWriter, root.path(), answer);
         QVERIFY(run.started);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(contentOf(file.path()), line(answer));
+        QCOMPARE(FileBytes(file.path()), line(answer));
         durations.push_back(run.elapsed);
     }
     std::sort(durations.begin(), durations.end());
@@ -156,15 +130,15 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
     };
     while ((runs < kRuns || !bothSidesHit()) && clock.elapsed() < 90000) {
         ++runs;
-        const QByteArray before = contentOf(file.path());
+        const QByteArray before = FileBytes(file.path());
         const char answer = before.startsWith('Y') ? 'N' : 'Y';
         const auto delay = std::chrono::microseconds(
             random.bounded(static_cast<quint32>(std::max<qint64>(1, span.count()))));
-        const QStringList straysBefore = strayEntries(file.folderPath());
+        const QStringList straysBefore = StrayEntries(file.folderPath());
 
         const WriterRun run = RunWriter(kWriter, root.path(), answer, delay);
         QVERIFY(run.started);
-        const QByteArray after = contentOf(file.path());
+        const QByteArray after = FileBytes(file.path());
         const QString where =
             QStringLiteral("run %1, kill after %2 us").arg(runs).arg(delay.count());
         QVERIFY2(isWholeValue(after), qPrintable(where + QStringLiteral(": or.txt holds ") +
@@ -182,7 +156,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
             ++finishedBeforeKill;
             continue;
         }
-        const QStringList straysAfter = strayEntries(file.folderPath());
+        const QStringList straysAfter = StrayEntries(file.folderPath());
         if (after.at(0) == answer)
             ++killedAfterRename;
         else if (straysAfter.size() > straysBefore.size())
@@ -195,7 +169,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
           "%d, after the rename %d, finished before the kill %d",
           runs, clock.elapsed(), killedBeforeWrite, killedDuringWrite, killedAfterRename,
           finishedBeforeKill);
-    const QStringList strays = strayEntries(file.folderPath());
+    const QStringList strays = StrayEntries(file.folderPath());
     qInfo("temporary files left behind by killed writers: %lld",
           static_cast<long long>(strays.size()));
     QVERIFY2(runs >= 100, "too few runs in the time allowed");
@@ -224,9 +198,9 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     QVERIFY(mountPoint.isValid());
     const zorimex::test::ScratchMount disk(mountPoint.path(), "size=64k,mode=0755");
     if (!disk.mounted())
-        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here: ") + disk.error()));
+        ZORIMEX_SKIP(QStringLiteral("cannot mount a small tmpfs here: ") + disk.error());
 
-    QVERIFY(installFresh(mountPoint.path()));
+    QVERIFY(PrepareDrive(mountPoint.path(), DriveHolds::FileWithContent, "U\r\n"));
     const PreferenceFile file{DriveRoot(mountPoint.path())};
     QCOMPARE(zorimex::test::FillFileSystem(mountPoint.path(), QStringLiteral("filler")), ENOSPC);
 
@@ -241,8 +215,8 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     // The report begins with the number and description and names the file; the system's own
     // wording of the cause follows.
     QVERIFY2(report.startsWith(expected), qPrintable(report));
-    QCOMPARE(contentOf(file.path()), QByteArray("U\r\n"));
-    QCOMPARE(strayEntries(file.folderPath()), QStringList());
+    QCOMPARE(FileBytes(file.path()), QByteArray("U\r\n"));
+    QCOMPARE(StrayEntries(file.folderPath()), QStringList());
     QVERIFY(file.read().ok());
     QCOMPARE(file.read().value, QStringLiteral("U"));
 }

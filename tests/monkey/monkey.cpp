@@ -1,4 +1,5 @@
 #include "monkey.h"
+#include "currency_table.h"
 
 #include "random_text.h"
 
@@ -12,7 +13,6 @@
 #include "zorimex/ui/window_registry.h"
 
 #include "zorimex/actions.h"
-#include "zorimex/catalogue.h"
 
 #include <zorimex/preferences/preference_file.h>
 #include <zorimex/webpane/web_pane.h>
@@ -546,10 +546,14 @@ void Monkey::hookNewWindows() {
         } else if (form == 4) {
             const auto choose = [this](const QString& name) {
                 followMainWindow();
-                if (const auto choice = ChoiceForControl(toCore(name))) {
-                    Choose(model_, *choice);
-                    ++statistics_.currencyChoices;
-                    choiceMade_ = name;
+                for (const CurrencyRow& currency : kCurrencyRows) {
+                    const bool fromList = name == QStringLiteral("Label%1").arg(currency.row);
+                    if (fromList || name == QStringLiteral("Option%1").arg(currency.option)) {
+                        model_[Field::Text5] = fromList ? currency.listRate : currency.mapRate;
+                        model_[Field::Text6] = currency.name;
+                        ++statistics_.currencyChoices;
+                        choiceMade_ = name;
+                    }
                 }
             };
             for (auto* label : window->findChildren<ui::ClickableLabel*>())
@@ -620,7 +624,7 @@ void Monkey::checkSelection() {
     if (!choiceMade_.isEmpty()) {
         if (!windows_.loaded(2) || !windows_.loaded(2)->isVisible())
             fail(QStringLiteral("the main window is not shown after choosing %1").arg(choiceMade_));
-        else if (!QTest::qWaitForWindowActive(windows_.loaded(2), 1000)) // the platform's own time
+        else if (!QTest::qWaitForWindowActive(windows_.loaded(2)))
             fail(QStringLiteral("the main window is not the active window after choosing %1")
                      .arg(choiceMade_));
         if (!windows_.loaded(4) || !windows_.loaded(4)->isVisible())

@@ -1,8 +1,9 @@
 #pragma once
 // What every window test needs: the application prepared as the program prepares it, windows
-// found by number and controls by name, as a user (or a probe) finds them, and a stand-in for the
-// desktop's browser.
+// found by number and controls by name, as a user (or a probe) finds them, clicks, message boxes
+// read and closed as a user closes them, and a stand-in for the desktop's browser.
 
+#include "browser_stand_in.h"
 #include "window_wiring.h"
 #include "zorimex/ui/application_setup.h"
 #include "zorimex/ui/form1.h"
@@ -14,25 +15,21 @@
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/window_registry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
-#include <QUrl>
+#include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 namespace zorimex::ui::test {
 
-/// Stands in for the desktop's browser (QDesktopServices::setUrlHandler(scheme, &browser,
-/// "open")): remembers every page it was asked to open.
-class BrowserStandIn : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
+using zorimex::test::BrowserStandIn;
 
 /// The windows of the program under test: one registry for the whole test run, connected as
 /// main() connects its own. Never destroyed: a window a test leaves loaded must not be deleted
@@ -84,12 +81,14 @@ inline QWidget* Form(int number) {
     return window;
 }
 
-/// Shows the window as the program does and waits until it is active.
+/// Shows the window as the program does and waits until it is active; the test fails when it
+/// does not become active.
 inline QWidget* ShowForm(int number) {
     QWidget* window = Form(number);
     Windows().show(window);
     if (!QTest::qWaitForWindowActive(window))
-        qWarning("window Form%d did not become active", number);
+        QTest::qFail(qPrintable(QStringLiteral("window Form%1 did not become active").arg(number)),
+                     __FILE__, __LINE__);
     return window;
 }
 
@@ -110,6 +109,86 @@ template <typename T = QWidget> T* Control(QWidget* window, const QString& name)
         qFatal("no control %s of the expected kind in %s", qPrintable(name),
                qPrintable(window->objectName()));
     return control;
+}
+
+/// The window of class Form, when it is loaded.
+template <typename Form> Form* Loaded() {
+    return qobject_cast<Form*>(Windows().loaded(Form::kNumber));
+}
+
+/// Clicks the control named `name` in `window` with the mouse: a button in its middle, any other
+/// control (a label, a picture) near its top left corner, inside what it shows.
+inline void Click(QWidget* window, const QString& name) {
+    QWidget* control = Control(window, name);
+    if (qobject_cast<QAbstractButton*>(control))
+        QTest::mouseClick(control, Qt::LeftButton);
+    else
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(4, 4));
+}
+
+/// Clicks the control named `name` in the loaded window of class Form.
+template <typename Form> void Click(const QString& name) {
+    Form* window = Loaded<Form>();
+    if (!window)
+        qFatal("window Form%d is not loaded", Form::kNumber);
+    Click(window, name);
+}
+
+/// The text of the field named `name` in `window`.
+inline QString FieldText(QWidget* window, const QString& name) {
+    return Control<QLineEdit>(window, name)->text();
+}
+
+/// What a message box showed.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    qsizetype buttons = 0;
+    bool modal = false;
+    QStringList visibleProgramWindows; ///< the program's windows on screen beside the box
+};
+
+/// Watches for message boxes from the moment it is made until destroyed; each box that appears
+/// is read and closed with its OK button, as a user closes it.
+class MessageBoxWatcher : public QObject {
+public:
+    MessageBoxWatcher() {
+        connect(&poll_, &QTimer::timeout, this, &MessageBoxWatcher::look);
+        poll_.start(20);
+    }
+    const QList<SeenBox>& boxes() const { return boxes_; }
+
+private:
+    void look() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == handled_)
+            return;
+        handled_ = box;
+        SeenBox seen{box->windowTitle(),    box->text(),    box->icon(),
+                     box->buttons().size(), box->isModal(), {}};
+        for (int form = 1; form <= 7; ++form)
+            if (QWidget* window = Windows().loaded(form))
+                if (window->isVisible())
+                    seen.visibleProgramWindows << window->objectName();
+        boxes_ << seen;
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    }
+
+    QTimer poll_;
+    QPointer<QMessageBox> handled_;
+    QList<SeenBox> boxes_;
+};
+
+/// Runs the application's event loop until it quits by itself (0) or `limitMs` passes (-1),
+/// with `step` run once the loop is going.
+inline int RunEventLoop(const std::function<void()>& step, int limitMs = 3000) {
+    QTimer limit; // destroyed with this call, so it never ends a later loop
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    limit.start(limitMs);
+    QTimer::singleShot(0, step);
+    return QApplication::exec();
 }
 
 /// A rectangle given in twips, in pixels at 96 dots per inch.

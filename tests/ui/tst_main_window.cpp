@@ -12,39 +12,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 
 using namespace zorimex::ui;
 using namespace zorimex::ui::test;
 
 namespace {
-
-struct MessageSeen {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    int buttons = 0;
-    bool modal = false;
-};
-
-/// Clicks `button` and answers the modal box it opens, recording what the box showed.
-MessageSeen clickAndCloseMessage(QAbstractButton* button) {
-    MessageSeen seen;
-    QTimer::singleShot(0, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = {box->text(), box->windowTitle(), box->icon(),
-                static_cast<int>(box->buttons().size()), box->isModal()};
-        box->button(QMessageBox::Ok)->click();
-    });
-    QTest::mouseClick(button, Qt::LeftButton);
-    return seen;
-}
-
-QString text(QWidget* window, const char* field) {
-    return Control<QLineEdit>(window, QString::fromLatin1(field))->text();
-}
 
 void type(QWidget* window, const char* field, const QString& typed) {
     auto* edit = Control<QLineEdit>(window, QString::fromLatin1(field));
@@ -62,17 +34,10 @@ void type(QWidget* window, const char* field, const QString& typed) {
     }
 }
 
-void click(QWidget* window, const char* control) {
-    QTest::mouseClick(Control<QAbstractButton>(window, QString::fromLatin1(control)),
-                      Qt::LeftButton);
-}
-
 /// Chooses a currency the way a user does: "国を選択", then a label or map button.
 void chooseCurrency(QWidget* mainWindow, const QString& control) {
-    click(mainWindow, "Command4");
-    QWidget* selection = Windows().loaded(4);
-    QWidget* target = Control(selection, control);
-    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, 4));
+    Click(mainWindow, QStringLiteral("Command4"));
+    Click<Form4>(control);
 }
 
 } // namespace
@@ -96,7 +61,6 @@ private slots:
     void menuCommandsOpenTheirWindows();
     void windowsOpenedTwiceAreBroughtForward();
     void menusOpenFromTheKeyboard();
-    void bannersDoNotDisturbTheFields();
     void hiddenFieldsAreReachedByTab();
     void noFieldLimitsItsLength();
 };
@@ -165,19 +129,20 @@ void MainWindowTest::conversionsByClicks() {
     QWidget* window = ShowForm(2);
     type(window, "Text1", amount);
     chooseCurrency(window, currency);
-    QCOMPARE(text(window, "Text6"), name);
-    click(window, "Command1");
-    QCOMPARE(text(window, "Text11"), exact);
-    QCOMPARE(text(window, "Text9"), exact);
-    QCOMPARE((QStringList{text(window, "Text8"), text(window, "Text7"), text(window, "Text3")}),
+    QCOMPARE(FieldText(window, "Text6"), name);
+    Click(window, "Command1");
+    QCOMPARE(FieldText(window, "Text11"), exact);
+    QCOMPARE(FieldText(window, "Text9"), exact);
+    QCOMPARE((QStringList{FieldText(window, "Text8"), FieldText(window, "Text7"),
+                          FieldText(window, "Text3")}),
              breakdown);
-    QVERIFY(text(window, "Text2").isEmpty()); // each tax figure waits for its own button
-    QVERIFY(text(window, "Text4").isEmpty());
-    click(window, "Command2");
-    QCOMPARE(text(window, "Text2"), dollarWithTax);
-    click(window, "Command3");
-    QCOMPARE(text(window, "Text4"), yenWithTax);
-    QCOMPARE(text(window, "Text1"), amount);
+    QVERIFY(FieldText(window, "Text2").isEmpty()); // each tax figure waits for its own button
+    QVERIFY(FieldText(window, "Text4").isEmpty());
+    Click(window, "Command2");
+    QCOMPARE(FieldText(window, "Text2"), dollarWithTax);
+    Click(window, "Command3");
+    QCOMPARE(FieldText(window, "Text4"), yenWithTax);
+    QCOMPARE(FieldText(window, "Text1"), amount);
 }
 
 void MainWindowTest::exactAmountMessage_data() {
@@ -197,10 +162,12 @@ void MainWindowTest::exactAmountMessage() {
     if (!amount.isEmpty()) {
         type(window, "Text1", amount);
         chooseCurrency(window, amount == "4.1" ? "Label10" : "Label14");
-        click(window, "Command1");
+        Click(window, "Command1");
     }
-    const MessageSeen seen =
-        clickAndCloseMessage(Control<QAbstractButton>(window, QStringLiteral("Command6")));
+    MessageBoxWatcher watcher;
+    Click(window, QStringLiteral("Command6"));
+    QCOMPARE(watcher.boxes().size(), 1);
+    const SeenBox& seen = watcher.boxes().first();
     QCOMPARE(seen.text, message);
     QCOMPARE(seen.title, QStringLiteral("ZRMX Ver.6"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
@@ -214,18 +181,18 @@ void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
     type(window, "Text1", QStringLiteral("1234.56"));
     chooseCurrency(window, QStringLiteral("Label14"));
     for (const char* button : {"Command1", "Command2", "Command3"})
-        click(window, button);
+        Click(window, button);
     QStringList before;
     for (int field = 2; field <= 11; ++field)
-        before << text(window, qPrintable(QStringLiteral("Text%1").arg(field)));
+        before << FieldText(window, QStringLiteral("Text%1").arg(field));
 
     // Not a number: every step that reads it fails, and the rest recompute the same texts.
     type(window, "Text1", QStringLiteral("12.5円"));
     for (const char* button : {"Command1", "Command2", "Command3"})
-        click(window, button);
+        Click(window, button);
     QStringList after;
     for (int field = 2; field <= 11; ++field)
-        after << text(window, qPrintable(QStringLiteral("Text%1").arg(field)));
+        after << FieldText(window, QStringLiteral("Text%1").arg(field));
     QCOMPARE(after, before);
 }
 
@@ -235,11 +202,11 @@ void MainWindowTest::typingComputesNothing() {
     type(window, "Text5", QStringLiteral("110"));
     for (int field = 2; field <= 11; ++field) {
         if (field != 5)
-            QVERIFY(text(window, qPrintable(QStringLiteral("Text%1").arg(field))).isEmpty());
+            QVERIFY(FieldText(window, QStringLiteral("Text%1").arg(field)).isEmpty());
     }
     // The rate is read at the press: what was typed into the hidden Text5 is what multiplies.
-    click(window, "Command1");
-    QCOMPARE(text(window, "Text11"), QStringLiteral("135801.6"));
+    Click(window, "Command1");
+    QCOMPARE(FieldText(window, "Text11"), QStringLiteral("135801.6"));
 }
 
 void MainWindowTest::enterAndSpacePressTheFocusedButton_data() {
@@ -257,7 +224,7 @@ void MainWindowTest::enterAndSpacePressTheFocusedButton() {
     auto* convert = Control<QAbstractButton>(window, QStringLiteral("Command1"));
     convert->setFocus();
     QTest::keyClick(convert, static_cast<Qt::Key>(key));
-    QCOMPARE(text(window, "Text8"), QStringLiteral("13"));
+    QCOMPARE(FieldText(window, "Text8"), QStringLiteral("13"));
 }
 
 void MainWindowTest::menuCommandsOpenTheirWindows_data() {
@@ -311,7 +278,7 @@ void MainWindowTest::menusOpenFromTheKeyboard() {
 
 void MainWindowTest::windowsOpenedTwiceAreBroughtForward() {
     QWidget* window = ShowForm(2);
-    click(window, "Command4");
+    Click(window, "Command4");
     QWidget* selection = Windows().loaded(4);
     QVERIFY(selection);
     Control<QAction>(window, QStringLiteral("pk"))->trigger();
@@ -319,28 +286,10 @@ void MainWindowTest::windowsOpenedTwiceAreBroughtForward() {
     Control<QAction>(window, QStringLiteral("version"))->trigger();
     for (int form : {3, 4, 5, 6})
         QVERIFY(Windows().loaded(form)->isVisible());
-    click(window, "Command4");
+    Click(window, "Command4");
     QCOMPARE(Windows().loaded(4), selection);
     QTRY_COMPARE(QApplication::activeWindow(), selection);
     QCOMPARE(QApplication::topLevelWidgets().count(selection), 1);
-}
-
-void MainWindowTest::bannersDoNotDisturbTheFields() {
-    // The banners hand their pages to the desktop's browser; here a stand-in takes them, so the
-    // test neither starts a browser nor meets the report of a desktop that has none.
-    BrowserStandIn browser;
-    SetExternalBrowser([&browser](const QUrl& url) {
-        browser.open(url);
-        return true;
-    });
-    const auto restore = qScopeGuard([] { SetExternalBrowser({}); });
-    QWidget* window = ShowForm(2);
-    type(window, "Text1", QStringLiteral("7"));
-    for (const char* banner : {"Image1", "Image2"})
-        QTest::mouseClick(Control(window, QString::fromLatin1(banner)), Qt::LeftButton);
-    QCOMPARE(text(window, "Text1"), QStringLiteral("7"));
-    QVERIFY(window->isVisible());
-    QCOMPARE(browser.opened.size(), 2);
 }
 
 void MainWindowTest::hiddenFieldsAreReachedByTab() {

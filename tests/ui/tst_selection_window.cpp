@@ -1,9 +1,8 @@
 // The country selection window: a choice brings the main window forward and writes the rate and
 // name; the window stays open until "選択終了".
 
+#include "currency_table.h"
 #include "window_test_support.h"
-
-#include "zorimex/catalogue.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -16,17 +15,11 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-QString text(QWidget* mainWindow, const char* field) {
-    return Control<QLineEdit>(mainWindow, QString::fromLatin1(field))->text();
-}
-
 QWidget* openSelection() {
-    QWidget* mainWindow = ShowForm(2);
-    QTest::mouseClick(Control<QAbstractButton>(mainWindow, QStringLiteral("Command4")),
-                      Qt::LeftButton);
-    QWidget* selection = Windows().loaded(4);
-    if (selection && !QTest::qWaitForWindowActive(selection))
-        qWarning("the selection window did not become active");
+    Click(ShowForm(Form2::kNumber), QStringLiteral("Command4"));
+    QWidget* selection = Loaded<Form4>();
+    if (!selection || !QTest::qWaitForWindowActive(selection))
+        QTest::qFail("the selection window did not open and become active", __FILE__, __LINE__);
     return selection;
 }
 
@@ -54,7 +47,7 @@ void clickControl(QWidget* selection, const QString& click) {
 QStringList allFields(QWidget* mainWindow) {
     QStringList texts;
     for (int field = 1; field <= 11; ++field)
-        texts << text(mainWindow, qPrintable(QStringLiteral("Text%1").arg(field)));
+        texts << FieldText(mainWindow, QStringLiteral("Text%1").arg(field));
     return texts;
 }
 
@@ -91,29 +84,14 @@ void SelectionWindowTest::everyControlWritesItsOwnRate_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<QString>("name");
-    for (const zorimex::Currency& currency : zorimex::Currencies()) {
-        const QString name =
-            QString::fromUtf8(currency.name.data(), static_cast<qsizetype>(currency.name.size()));
+    for (const auto& currency : zorimex::test::kCurrencyRows) {
         const QString label = QStringLiteral("Label%1").arg(currency.row);
-        const QString option = QStringLiteral("Option%1").arg(currency.mapOption);
+        const QString option = QStringLiteral("Option%1").arg(currency.option);
         QTest::newRow(qPrintable(label))
-            << label << QString::fromStdString(zorimex::ListRateText(currency)) << name;
+            << label << QString::fromUtf8(currency.listRate) << QString::fromUtf8(currency.name);
         QTest::newRow(qPrintable(option))
-            << option << QString::fromStdString(zorimex::MapRateText(currency)) << name;
+            << option << QString::fromUtf8(currency.mapRate) << QString::fromUtf8(currency.name);
     }
-    // Rows worth naming on their own.
-    QTest::newRow("Korea from the list keeps the leading 0") << "Label4"
-                                                             << "0.102"
-                                                             << "韓国ウォン";
-    QTest::newRow("Korea from the map") << "Option6"
-                                        << "0.102"
-                                        << "韓国ウォン";
-    QTest::newRow("Canada from the map") << "Option2"
-                                         << "78"
-                                         << "カナダドル";
-    QTest::newRow("Thailand from the map") << "Option5"
-                                           << "2.71"
-                                           << "タイバーツ";
 }
 
 void SelectionWindowTest::everyControlWritesItsOwnRate() {
@@ -123,8 +101,8 @@ void SelectionWindowTest::everyControlWritesItsOwnRate() {
     QWidget* selection = openSelection();
     QWidget* mainWindow = Windows().loaded(2);
     clickControl(selection, control);
-    QCOMPARE(text(mainWindow, "Text5"), rate);
-    QCOMPARE(text(mainWindow, "Text6"), name);
+    QCOMPARE(FieldText(mainWindow, "Text5"), rate);
+    QCOMPARE(FieldText(mainWindow, "Text6"), name);
 }
 
 void SelectionWindowTest::lastChoiceStands_data() {
@@ -162,8 +140,8 @@ void SelectionWindowTest::lastChoiceStands() {
         clickControl(selection, control);
         QVERIFY(selection->isVisible());
     }
-    QCOMPARE(text(mainWindow, "Text5"), rate);
-    QCOMPARE(text(mainWindow, "Text6"), name);
+    QCOMPARE(FieldText(mainWindow, "Text5"), rate);
+    QCOMPARE(FieldText(mainWindow, "Text6"), name);
 }
 
 void SelectionWindowTest::openingAndOption1WriteNothing() {
@@ -193,8 +171,8 @@ void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
     QVERIFY(selection->isVisible());
     QCOMPARE(Windows().loaded(4), selection);
     // No conversion runs: the earlier result stays until the user converts again.
-    QCOMPARE(text(mainWindow, "Text8"), QStringLiteral("13"));
-    QVERIFY(text(mainWindow, "Text11").isEmpty());
+    QCOMPARE(FieldText(mainWindow, "Text8"), QStringLiteral("13"));
+    QVERIFY(FieldText(mainWindow, "Text11").isEmpty());
 }
 
 void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
@@ -202,7 +180,7 @@ void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
     clickControl(selection, QStringLiteral("Option9"));
     clickControl(selection, QStringLiteral("Label1"));
     QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option9"));
-    QCOMPARE(text(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
+    QCOMPARE(FieldText(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
 }
 
 void SelectionWindowTest::arrowKeysChooseOnceEach() {
@@ -242,8 +220,8 @@ void SelectionWindowTest::reopeningStartsUnselectedAndKeepsTheTexts() {
     QWidget* reopened = openSelection();
     QVERIFY(reopened);
     QVERIFY(!checkedOption(reopened));
-    QCOMPARE(text(mainWindow, "Text5"), QStringLiteral("55.4"));
-    QCOMPARE(text(mainWindow, "Text6"), QStringLiteral("ブラジルリアル"));
+    QCOMPARE(FieldText(mainWindow, "Text5"), QStringLiteral("55.4"));
+    QCOMPARE(FieldText(mainWindow, "Text6"), QStringLiteral("ブラジルリアル"));
 }
 
 void SelectionWindowTest::openingAgainKeepsTheMapSelection() {

@@ -3,12 +3,10 @@
 // when its last visible window closes.
 
 #include "window_test_support.h"
-#include "zorimex/ui/form7.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTimer>
 
 using namespace zorimex::ui;
@@ -16,28 +14,12 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-void click(QWidget* window, const char* control) {
-    QTest::mouseClick(Control<QAbstractButton>(window, QString::fromLatin1(control)),
-                      Qt::LeftButton);
-}
-
 QList<QPointer<QWidget>> loadedWindows() {
     QList<QPointer<QWidget>> windows;
     for (int form = 1; form <= 7; ++form)
         if (QWidget* window = Windows().loaded(form))
             windows << window;
     return windows;
-}
-
-/// Runs the application's event loop until it quits by itself (0) or `limitMs` passes (-1),
-/// with `step` run once the loop is going.
-int runEventLoop(const std::function<void()>& step, int limitMs = 3000) {
-    QTimer limit; // destroyed with this call, so it never ends a later loop
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
-    limit.start(limitMs);
-    QTimer::singleShot(0, step);
-    return QApplication::exec();
 }
 
 } // namespace
@@ -59,8 +41,6 @@ private slots:
     void startupOkShowsMainAndUnloadsStartup();
     void endCommandsDestroyEveryWindow_data();
     void endCommandsDestroyEveryWindow();
-    void startupWindowFrameCloseEndsProgram();
-    void consentDialogKeys();
     void programRunsWhileAnyWindowIsVisible();
     void hiddenMainWindowDoesNotKeepProgramRunning();
 };
@@ -138,11 +118,11 @@ void WindowLifecycleTest::informationWindowsCloseIndependently() {
         Control<QAction>(mainWindow, QString::fromLatin1(command))->trigger();
     for (int form : {3, 5, 6})
         QVERIFY(Windows().loaded(form)->isVisible());
-    click(Windows().loaded(6), "Command1");
+    Click(Windows().loaded(6), "Command1");
     QVERIFY(!Windows().loaded(6));
     QVERIFY(Windows().loaded(5)->isVisible());
     QVERIFY(Windows().loaded(3)->isVisible());
-    click(Windows().loaded(5), "Command1");
+    Click(Windows().loaded(5), "Command1");
     QVERIFY(Windows().loaded(3)->isVisible());
     QVERIFY(mainWindow->isVisible());
 }
@@ -181,7 +161,7 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     if (auto* action = window->findChild<QAction*>(command))
         action->trigger();
     else
-        click(window, qPrintable(command));
+        Click(window, qPrintable(command));
     // Every window is unloaded at once, the hidden ones too.
     QVERIFY(loadedWindows().isEmpty());
     for (const auto& gone : windows)
@@ -192,36 +172,11 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     QVERIFY(loadedWindows().isEmpty());
 }
 
-void WindowLifecycleTest::startupWindowFrameCloseEndsProgram() {
-    QWidget* startup = ShowForm(1);
-    Form(2); // loaded hidden for its pane
-    ShowForm(7);
-    startup->close();
-    // Every window is unloaded at once, the hidden ones too.
-    QVERIFY(loadedWindows().isEmpty());
-    SettleDeletions();
-    QVERIFY(loadedWindows().isEmpty());
-}
-
-void WindowLifecycleTest::consentDialogKeys() {
-    auto* dialog = qobject_cast<Form7*>(ShowForm(7));
-    QVERIFY(dialog);
-    QSignalSpy yes(dialog, &Form7::yesChosen);
-    QSignalSpy no(dialog, &Form7::noChosen);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QCOMPARE(yes.count() + no.count(), 0);
-    QVERIFY(dialog->isVisible());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(no.count(), 1);
-    QCOMPARE(yes.count(), 0);
-}
-
 void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
     ShowForm(2);
     Control<QAction>(Form(2), QStringLiteral("version"))->trigger();
     bool stillRunningAfterMainClosed = false;
-    const int exitCode = runEventLoop([&] {
+    const int exitCode = RunEventLoop([&] {
         Windows().loaded(2)->close(); // through the frame
         QTimer::singleShot(200, [&] {
             stillRunningAfterMainClosed = true;
@@ -235,7 +190,7 @@ void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
 void WindowLifecycleTest::hiddenMainWindowDoesNotKeepProgramRunning() {
     Form(2); // loaded, never shown
     ShowForm(5);
-    const int exitCode = runEventLoop([] { Windows().loaded(5)->close(); });
+    const int exitCode = RunEventLoop([] { Windows().loaded(5)->close(); });
     QCOMPARE(exitCode, 0);
 }
 

@@ -2,6 +2,8 @@
 // share context Qt made for it: the pane's first view uses that one rather than installing
 // another, and the page loads.
 
+#include "skipped_checks.h"
+
 #include <zorimex/webpane/web_pane_loader.h>
 
 #include <QApplication>
@@ -21,7 +23,7 @@ class WebPaneContextAtStartTest : public QObject {
 private slots:
     void viewKeepsTheApplicationsShareContext() {
 #ifndef ZORIMEX_WEBVIEW_PLUGIN_DIR
-        QSKIP("the web view plugin is not built");
+        ZORIMEX_SKIP(QStringLiteral("the web view plugin is not built"));
 #else
         QOpenGLContext* madeByQt = QOpenGLContext::globalShareContext();
         QVERIFY(madeByQt != nullptr);

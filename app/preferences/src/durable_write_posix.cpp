@@ -50,13 +50,15 @@ AppError errnoError(int code, const QString& path) {
 }
 
 /// Opens a new, empty file beside target under a name nobody else uses.
-int createTemporaryBeside(const QString& folder, const QString& fileName, QByteArray& tempPath) {
+int createTemporaryBeside(const PosixFileCalls& calls, const QString& folder,
+                          const QString& fileName, QByteArray& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = QFile::encodeName(
             QStringLiteral("%1/.%2.%3.tmp")
                 .arg(folder, fileName)
                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd =
+            calls.open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -91,7 +93,10 @@ void syncFolder(const QString& folder) {
 } // namespace
 
 PosixFileCalls PosixFileCalls::system() {
-    return {::write, ::fsync, ::close, ::rename};
+    const auto openFile = [](const char* path, int flags, mode_t mode) {
+        return ::open(path, flags, mode);
+    };
+    return {openFile, ::write, ::fsync, ::close, ::rename};
 }
 
 DurableWriter::DurableWriter() : calls_(PosixFileCalls::system()) {}
@@ -124,7 +129,7 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
 
     removeStaleTemporaries(folder, targetInfo.fileName());
     QByteArray tempPath;
-    int fd = createTemporaryBeside(folder, targetInfo.fileName(), tempPath);
+    int fd = createTemporaryBeside(calls_, folder, targetInfo.fileName(), tempPath);
     if (fd < 0)
         return errnoError(errno, path);
 

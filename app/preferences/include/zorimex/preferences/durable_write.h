@@ -18,9 +18,10 @@
 namespace zorimex {
 
 #ifndef Q_OS_WIN
-/// The system calls a replacement makes once its temporary file is open. Tests swap single calls
-/// for failing ones to see what a write that fails part-way leaves behind.
+/// The system calls a replacement makes from opening its temporary file on. Tests swap single
+/// calls for failing ones to see what a write that fails part-way leaves behind.
 struct PosixFileCalls {
+    int (*open)(const char* path, int flags, mode_t mode);
     ssize_t (*write)(int fd, const void* buffer, size_t count);
     int (*fsync)(int fd);
     int (*close)(int fd);
