@@ -108,7 +108,7 @@ void PreferenceDurabilityTest::writerCompletesUndisturbed() {
     QVERIFY(writeBytes(file.path(), before));
 
     const WriterRun run = RunWriter(kWriter, root.path(), answer);
-    QVERIFY(run.started);
+    QVERIFY2(run.started, run.errorText.constData());
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errorText.isEmpty(), run.errorText.constData());
     QCOMPARE(contentOf(file.path()), after);
@@ -127,7 +127,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
     for (int i = 0; i < 7; ++i) {
         const char answer = i % 2 == 0 ? 'Y' : 'N';
         const WriterRun run = RunWriter(kWriter, root.path(), answer);
-        QVERIFY(run.started);
+        QVERIFY2(run.started, run.errorText.constData());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(contentOf(file.path()), line(answer));
         durations.push_back(run.elapsed);
@@ -163,7 +163,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
         const QStringList straysBefore = strayEntries(file.folderPath());
 
         const WriterRun run = RunWriter(kWriter, root.path(), answer, delay);
-        QVERIFY(run.started);
+        QVERIFY2(run.started, run.errorText.constData());
         const QByteArray after = contentOf(file.path());
         const QString where =
             QStringLiteral("run %1, kill after %2 us").arg(runs).arg(delay.count());
@@ -231,7 +231,7 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     QCOMPARE(zorimex::test::FillFileSystem(mountPoint.path(), QStringLiteral("filler")), ENOSPC);
 
     const WriterRun run = RunWriter(kWriter, mountPoint.path(), answer);
-    QVERIFY(run.started);
+    QVERIFY2(run.started, run.errorText.constData());
     QVERIFY(!run.killed);
     QCOMPARE(run.exitCode, 1);
     const QString report = QString::fromUtf8(run.errorText);
