@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's packages, what the Windows cross-build needs on top of the Linux build:
 # the mingw-w64 compilers, Wine to run the tests and the program, NSIS and zip for the packages,
-# and what fetching and configuring Qt's own sources takes.
+# Qt's Japanese texts to ship, the Japanese locale's sources (the package check runs the installer
+# under a Japanese Unix locale, which Wine turns into Windows' UI language), and what fetching and
+# configuring Qt's own sources takes.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config perl python3 dpkg-dev file
@@ -10,7 +12,7 @@ packages=(
   googletest nlohmann-json3-dev
   wine wine64 xvfb xauth x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
-  nsis zip unzip
+  nsis zip unzip qt6-translations-l10n locales
 )
 bash "$(dirname "$0")/../apt-install-missing.sh" "${packages[@]}"
 echo "Windows build dependencies installed"
