@@ -82,7 +82,7 @@ void PreferenceDurabilityTest::writerCompletesUndisturbed() {
     QVERIFY(WriteFileBytes(file.path(), before));
 
     const WriterRun run = RunWriter(kWriter, root.path(), answer);
-    QVERIFY(run.started);
+    QVERIFY2(run.started, run.errorText.constData());
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errorText.isEmpty(), run.errorText.constData());
     QCOMPARE(FileBytes(file.path()), after);
@@ -101,7 +101,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
     for (int i = 0; i < 7; ++i) {
         const char answer = i % 2 == 0 ? 'Y' : 'N';
         const WriterRun run = RunWriter(kWriter, root.path(), answer);
-        QVERIFY(run.started);
+        QVERIFY2(run.started, run.errorText.constData());
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(FileBytes(file.path()), line(answer));
         durations.push_back(run.elapsed);
@@ -137,7 +137,7 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
         const QStringList straysBefore = StrayEntries(file.folderPath());
 
         const WriterRun run = RunWriter(kWriter, root.path(), answer, delay);
-        QVERIFY(run.started);
+        QVERIFY2(run.started, run.errorText.constData());
         const QByteArray after = FileBytes(file.path());
         const QString where =
             QStringLiteral("run %1, kill after %2 us").arg(runs).arg(delay.count());
@@ -205,7 +205,7 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     QCOMPARE(zorimex::test::FillFileSystem(mountPoint.path(), QStringLiteral("filler")), ENOSPC);
 
     const WriterRun run = RunWriter(kWriter, mountPoint.path(), answer);
-    QVERIFY(run.started);
+    QVERIFY2(run.started, run.errorText.constData());
     QVERIFY(!run.killed);
     QCOMPARE(run.exitCode, 1);
     const QString report = QString::fromUtf8(run.errorText);

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <spawn.h>
@@ -41,8 +42,10 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
                     std::optional<std::chrono::microseconds> killAfter) {
     WriterRun run;
     int errorPipe[2];
-    if (::pipe2(errorPipe, O_CLOEXEC) != 0)
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0) {
+        run.errorText = QByteArray("pipe2 failed: ") + std::strerror(errno);
         return run;
+    }
 
     const QByteArray program = QFile::encodeName(writer);
     const QByteArray root = QFile::encodeName(driveRoot);
@@ -61,6 +64,7 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     posix_spawn_file_actions_destroy(&actions);
     ::close(errorPipe[1]);
     if (spawned != 0) {
+        run.errorText = QByteArray("posix_spawn failed: ") + std::strerror(spawned);
         ::close(errorPipe[0]);
         return run;
     }

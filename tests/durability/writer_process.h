@@ -14,7 +14,7 @@ struct WriterRun {
     bool started = false;                ///< false: the child could not be started at all
     bool killed = false;                 ///< SIGKILL ended it before it exited by itself
     int exitCode = -1;                   ///< when it exited by itself
-    QByteArray errorText;                ///< what it wrote to stderr
+    QByteArray errorText;                ///< its stderr, or why it could not be started
     std::chrono::microseconds elapsed{}; ///< from start to its end
 };
 

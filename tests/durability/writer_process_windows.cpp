@@ -16,6 +16,19 @@ namespace {
 // The exit code TerminateProcess gives the writer; the writer itself only exits with 0 to 2.
 constexpr UINT kKilledExitCode = 0xDEAD;
 
+// Which call failed and why, for a run that could not start the writer.
+QByteArray failureText(const char* call) {
+    const DWORD error = GetLastError();
+    wchar_t* message = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, error, 0, reinterpret_cast<wchar_t*>(&message), 0, nullptr);
+    const QString text = message ? QString::fromWCharArray(message).trimmed() : QString();
+    LocalFree(message);
+    return QByteArray(call) + " failed: error " +
+           QByteArray::number(static_cast<qulonglong>(error)) + " " + text.toUtf8();
+}
+
 std::wstring quoted(const QString& argument) {
     return L"\"" + QDir::toNativeSeparators(argument).toStdWString() + L"\"";
 }
@@ -41,8 +54,10 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE errorRead = nullptr;
     HANDLE errorWrite = nullptr;
-    if (!CreatePipe(&errorRead, &errorWrite, &inheritable, 0))
+    if (!CreatePipe(&errorRead, &errorWrite, &inheritable, 0)) {
+        run.errorText = failureText("CreatePipe");
         return run;
+    }
     SetHandleInformation(errorRead, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW startup{};
@@ -58,6 +73,8 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     const auto start = std::chrono::steady_clock::now();
     const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
                                         DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
+    if (!created)
+        run.errorText = failureText("CreateProcessW");
     CloseHandle(errorWrite);
     if (!created) {
         CloseHandle(errorRead);

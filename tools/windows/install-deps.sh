@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs, from Debian 12's packages, what the Windows cross-build needs on top of the Linux build:
 # the mingw-w64 compilers, Wine to run the tests and the program, NSIS and zip for the packages,
-# what fetching and configuring Qt's own sources takes, the host's lrelease for the program's
-# Japanese messages, and the sources of the ja_JP locale a test under Wine compiles (locales).
+# Qt's Japanese texts to ship, the host's lrelease for the program's Japanese messages, the Japanese
+# locale's sources (the package check and a test under Wine make a ja_JP locale, which Wine turns
+# into Windows' UI language), and what fetching and configuring Qt's own sources takes.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config perl python3 dpkg-dev file
@@ -11,7 +12,7 @@ packages=(
   googletest nlohmann-json3-dev
   wine wine64 xvfb xauth x11-utils imagemagick
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-rocknroll
-  nsis zip unzip locales
+  nsis zip unzip qt6-translations-l10n locales
 )
 bash "$(dirname "$0")/../apt-install-missing.sh" "${packages[@]}"
 echo "Windows build dependencies installed"

@@ -48,8 +48,24 @@ while [ ${#pending[@]} -gt 0 ]; do
 done
 $strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
-# The licences of what is shipped: Qt's base modules, the GCC runtime, mingw-w64's winpthreads.
+# Qt's own Japanese texts (its dialogs' buttons and the like), where Qt looks for translations
+# when no qt.conf says otherwise: translations/ beside the executables.
+mkdir -p "$stage/translations"
+cp /usr/share/qt6/translations/qtbase_ja.qm "$stage/translations/"
+
+# Zorimex's own licence, with Windows line ends and a byte-order mark so that every Notepad reads
+# its Japanese names as UTF-8.
+text_for_windows() { printf '\xef\xbb\xbf'; sed 's/\r*$/\r/' "$@"; }
+text_for_windows "$repo/LICENSE" >"$stage/LICENSE.txt"
+# The installer's licence page wraps lines itself: there each paragraph is one line.
+licence_page="$build/package/licence-page.txt"
+awk 'BEGIN { RS = ""; ORS = "\n\n" } { gsub(/\n/, " "); print }' "$repo/LICENSE" |
+  text_for_windows >"$licence_page"
+
+# The licences of what is shipped: Qt's base modules and its translations, the GCC runtime,
+# mingw-w64's winpthreads.
 cp /usr/share/doc/qt6-base-dev/copyright "$stage/licenses/qt6-base.txt"
+cp /usr/share/doc/qt6-translations-l10n/copyright "$stage/licenses/qt6-translations.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$stage/licenses/gcc-runtime.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/licenses/mingw-w64.txt"
 cp /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
@@ -58,7 +74,8 @@ cp /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
 rm -f "$build/$name.zip" "$build/$name-setup.exe"
 (cd "$build/package" && zip -qr "$build/$name.zip" "$name")
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
-  -DICON="$repo/packaging/windows/zorimex.ico" -DOUTFILE="$build/$name-setup.exe" \
+  -DICON="$repo/packaging/windows/zorimex.ico" -DLICENCE_PAGE="$licence_page" \
+  -DOUTFILE="$build/$name-setup.exe" \
   "$repo/packaging/windows/installer.nsi"
 echo "$build/$name.zip"
 echo "$build/$name-setup.exe"
