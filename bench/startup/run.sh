@@ -49,17 +49,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=99
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -S "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.05
-done
-[ -S "/tmp/.X11-unix/X$display" ] || { say "Xvfb :$display did not start"; exit 1; }
+source "$here/../../tests/support/private_xvfb.sh"
+start_private_xvfb -screen 0 1280x1024x24 || exit 1
 
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=home.zrmx.example" \
     -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
@@ -81,7 +72,7 @@ chmod 700 "$work/runtime"
 # caches) persists across runs, as a user's does.
 run_env=(
     env -i PATH=/usr/bin:/bin HOME="$home" XDG_DATA_HOME="$home/.local/share"
-    XDG_RUNTIME_DIR="$work/runtime" DISPLAY=":$display" LANG=C.UTF-8
+    XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$display" LANG=C.UTF-8
     QTWEBENGINE_DISABLE_SANDBOX=1
     "QTWEBENGINE_CHROMIUM_FLAGS=--host-resolver-rules=\"MAP * 127.0.0.1:$port\" --ignore-certificate-errors --no-sandbox --disable-gpu"
 )
@@ -107,7 +98,7 @@ run_one() {
     say "  $name #$run: $line"
 }
 
-say "Xvfb :$display, page server on 127.0.0.1:$port, $runs runs each after a warm-up"
+say "Xvfb $display, page server on 127.0.0.1:$port, $runs runs each after a warm-up"
 say "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for name in baseline N Y; do run_one "$name" 0; done
 if grep -q "program=Y run=0 .*loaded_ms=-" "$work/results.txt"; then

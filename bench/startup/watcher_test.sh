@@ -7,22 +7,24 @@ set -euo pipefail
 watcher=$1
 baseline=$2
 failures=0
+said=$(mktemp)
 check() { # check <description> <condition...>
     local what=$1
     shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what; the watcher said: $(cat "$said")"
+        failures=$((failures + 1))
+    fi
 }
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }
 
-display=120
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-export DISPLAY=:$display
+source "$(dirname "$0")/../../tests/support/private_xvfb.sh"
+xvfb_pid=""
+trap 'kill $xvfb_pid 2>/dev/null || true; rm -f "$said"' EXIT
+start_private_xvfb -screen 0 1024x768x24
+export DISPLAY=$display
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 # A window mapped by some other client before and during the run must not be taken for the
@@ -30,7 +32,7 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 "$baseline" &
 other=$!
 sleep 1
-line=$("$watcher" --settle-ms 300 -- "$baseline" 2>/dev/null)
+line=$("$watcher" --settle-ms 300 -- "$baseline" 2>"$said")
 kill $other
 echo "$line"
 check "status ok" test "$(field status "$line")" = ok
@@ -44,11 +46,11 @@ check "memory measured" awk -v r="$(field rss_kib "$line")" 'BEGIN { exit !(r > 
 check "one process, no browser" test "$(field processes "$line")/$(field browser_processes "$line")" = 1/0
 check "no baseline left running" bash -c "! pgrep -f -x '$baseline' >/dev/null"
 
-line=$("$watcher" --settle-ms 300 -- /bin/sh -c 'exit 3' 2>/dev/null || true)
+line=$("$watcher" --settle-ms 300 -- /bin/sh -c 'exit 3' 2>"$said" || true)
 check "a program ending without a window: $line" test "$line" = "status=exited-3"
-line=$("$watcher" --settle-ms 300 -- /nonexistent/program 2>/dev/null || true)
+line=$("$watcher" --settle-ms 300 -- /nonexistent/program 2>"$said" || true)
 check "a program that cannot start: $line" test "$line" = "status=exited-127"
-line=$("$watcher" --settle-ms 300 --map-timeout-ms 500 -- /bin/sleep 5 2>/dev/null || true)
+line=$("$watcher" --settle-ms 300 --map-timeout-ms 500 -- /bin/sleep 5 2>"$said" || true)
 check "a program that shows no window in time: $line" test "$(field status "$line")" = no-window
 check "the windowless program was ended" bash -c "! pgrep -x -f '/bin/sleep 5' >/dev/null"
 

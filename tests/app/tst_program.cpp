@@ -92,7 +92,10 @@ public:
         server_.start(QStringLiteral("Xvfb"),
                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                        QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                       QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                       QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                       // X resets when its last client leaves, refusing connections meanwhile:
+                       // each row's program and xdotool connect one after another.
+                       QStringLiteral("-noreset")});
         if (!server_.waitForStarted(5000))
             return;
         QByteArray number;

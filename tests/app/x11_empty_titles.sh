@@ -8,16 +8,12 @@ program=$1
 for tool in Xvfb xprop xwininfo xev stdbuf; do
   command -v $tool >/dev/null || { echo "$tool missing"; exit 77; }
 done
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-display=:$number
+source "$(dirname "$0")/../support/private_xvfb.sh"
 home=$(mktemp -d)
-app="" watcher=""
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-cleanup() { kill $app $watcher "$server" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
+app="" watcher="" xvfb_pid=""
+cleanup() { kill $app $watcher $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
 trap cleanup EXIT
-for _ in $(seq 300); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+start_private_xvfb -screen 0 1024x768x24 || exit 1
 
 # Reads the watcher's events until one matches $1; false after $2 seconds.
 await_event() {

@@ -13,14 +13,11 @@ done
 dbus-run-session -- true 2>/dev/null || { echo "SKIP: no D-Bus session bus can be started"; exit 77; }
 
 home=$(mktemp -d)
-server=""
-cleanup() { [ -n "$server" ] && kill "$server" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
+xvfb_pid=""
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
 trap cleanup EXIT
-number=100
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-server=$!
-for _ in $(seq 300); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+source "$here/../support/private_xvfb.sh"
+start_private_xvfb -screen 0 1024x768x24 || exit 1
 
 mkdir -p "$home/bin" "$home/run" && chmod 700 "$home/run"
 cat >"$home/bin/xdg-open" <<OPENER
@@ -31,7 +28,7 @@ chmod +x "$home/bin/xdg-open"
 # The session bus starts the accessibility bus on the reader's first request, before the
 # program starts, as a desktop session does; both inherit this environment.
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS \
-  DISPLAY=":$number" HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+  DISPLAY="$display" HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
   XDG_RUNTIME_DIR="$home/run" PATH="$home/bin:$PATH" \
   dbus-run-session -- /usr/bin/python3 "$here/screen_reader.py" "$program" "$forms" \
   "$home/opened" 2> >(grep -v -e 'Failed to set fd limit' -e 'Activating service' \
