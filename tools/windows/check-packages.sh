@@ -122,6 +122,10 @@ install_as() {
   actual=$(du -sk --apparent-size "$installed" | cut -f1)
   ((estimated * 10 >= actual * 9 && estimated * 10 <= actual * 11)) ||
     fail "EstimatedSize $estimated KiB for $actual KiB installed"
+  # Everything the installer and reg started has ended with its Wine session: a program started
+  # later on the X server must begin a session (and a desktop) of its own, not join one begun
+  # without a display.
+  wineserver --wait
   echo "installed for $locale: '$display_name', language $language, $estimated KiB $(elapsed)"
 }
 
@@ -146,8 +150,10 @@ echo "-- the installer, for a Japanese user"
 install_as ja_JP.UTF-8 "Zorimex 円換算" 1041
 
 echo "-- the installed program on an X server"
-# A free display of Xvfb's own choosing, which it names once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# A free display of Xvfb's own choosing, which it names once it accepts clients. It never resets:
+# X resets when its last client (here each probe below) leaves and refuses connections meanwhile,
+# which the starting program would meet.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; wineserver --kill 2>/dev/null || true' EXIT
 for _ in $(seq 300); do
@@ -158,12 +164,12 @@ done
 export DISPLAY=":$(tr -d '\n' <"$work/display")"
 as_user ja_JP.UTF-8 wine "$installed/zorimex.exe" >/dev/null 2>&1 &
 for _ in $(seq 60); do
-  [ "$(tr -d '\r' <"$preference" 2>/dev/null)" = U ] &&
+  [ "$({ tr -d '\r' <"$preference"; } 2>/dev/null)" = U ] &&
     xwininfo -root -tree 2>/dev/null | grep -q '"zorimex.exe"' && break
   sleep 1
 done
 xwininfo -root -tree | grep -q '"zorimex.exe"' || fail "no window of the installed program"
-[ "$(tr -d '\r' <"$preference" 2>/dev/null)" = U ] || fail "the first start left no 'U' in $preference"
+[ "$({ tr -d '\r' <"$preference"; } 2>/dev/null)" = U ] || fail "the first start left no 'U' in $preference"
 sleep 3 # the start-up window's pictures, for the screenshot only
 import -window root "$build/$name-installed.png"
 echo "screenshot: $build/$name-installed.png $(elapsed)"
