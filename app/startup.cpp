@@ -21,7 +21,7 @@ namespace {
 
 using ui::WindowRegistry;
 
-QUrl latestVersionPage() {
+QUrl LatestVersionPage() {
     return QUrl(QString::fromLatin1(ui::kLatestVersionPage));
 }
 
@@ -59,13 +59,13 @@ bool startupWindowPainted = false;
 // The one rule for both navigations (a "Y" at start-up and はい): the pane loads the page once
 // the start-up window is on the screen, without waiting for the main window to be shown.
 void NavigateToLatestPage(webpane::WebPane* pane) {
-    pane->navigate(latestVersionPage());
+    pane->navigate(LatestVersionPage());
     if (startupWindowPainted)
         QTimer::singleShot(0, pane, &webpane::WebPane::startLoading);
 }
 
 // The main window's pane, if the main window is loaded; referring to it would load it.
-webpane::WebPane* loadedPane(WindowRegistry& windows) {
+webpane::WebPane* LoadedPane(WindowRegistry& windows) {
     auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(ui::Form2::kNumber));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
@@ -132,7 +132,7 @@ std::optional<int> StartProgram(WindowRegistry& windows, const PreferenceFile& p
     // first).
     new AfterFirstPaint(startupWindow, [&windows] {
         startupWindowPainted = true;
-        if (webpane::WebPane* pane = loadedPane(windows))
+        if (webpane::WebPane* pane = LoadedPane(windows))
             pane->startLoading();
     });
     windows.show(startupWindow);

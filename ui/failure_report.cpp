@@ -10,9 +10,9 @@ namespace zorimex::ui {
 
 void ReportFailure(const AppError& error) {
     // Before the box: the box waits for the user, the line should not.
-    std::fprintf(stderr, "%s\n", errorReportLine(error).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", ErrorReportLine(error).toLocal8Bit().constData());
     std::fflush(stderr);
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), errorReportText(error),
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorReportText(error),
                     QMessageBox::Ok);
     box.exec();
 }

@@ -6,11 +6,11 @@
 
 namespace zorimex {
 
-QString applicationTitle() {
+QString ApplicationTitle() {
     return QString::fromUtf8(kApplicationTitle);
 }
 
-QString errorReportText(const AppError& error) {
+QString ErrorReportText(const AppError& error) {
     QString text = QStringLiteral("エラー %1: %2").arg(error.number).arg(error.description);
     if (!error.path.isEmpty())
         text += QLatin1Char('\n') + QDir::toNativeSeparators(error.path);
@@ -19,8 +19,8 @@ QString errorReportText(const AppError& error) {
     return text;
 }
 
-QString errorReportLine(const AppError& error) {
-    QString text = errorReportText(error);
+QString ErrorReportLine(const AppError& error) {
+    QString text = ErrorReportText(error);
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return QStringLiteral("zorimex: ") + text;
 }

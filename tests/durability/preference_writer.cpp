@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     }
     const zorimex::PreferenceFile file{zorimex::DriveRoot(QString::fromLocal8Bit(argv[1]))};
     if (const auto error = file.write(argv[2][0])) {
-        std::fprintf(stderr, "%s\n", zorimex::errorReportText(*error).toUtf8().constData());
+        std::fprintf(stderr, "%s\n", zorimex::ErrorReportText(*error).toUtf8().constData());
         return 1;
     }
     return 0;

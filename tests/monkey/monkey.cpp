@@ -683,7 +683,7 @@ void Monkey::onMessageBoxShown(QMessageBox* box) {
             fail(QStringLiteral("the exact amount box is not a modal box with one button"));
     } else if (browserFailuresDue_ > 0 && box->windowTitle() == QLatin1String(kApplicationTitle) &&
                box->text().startsWith(
-                   QStringLiteral("エラー %1:").arg(error_number::BrowserNotStarted))) {
+                   QStringLiteral("エラー %1:").arg(error_number::kBrowserNotStarted))) {
         --browserFailuresDue_;
         ++statistics_.browserFailureReports;
     } else {

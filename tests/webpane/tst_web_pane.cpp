@@ -90,7 +90,7 @@ private slots:
         pane.resize(300, 200);
         QString failure;
 
-        QWidget* shown = navigateOrShowLink(loader, &pane, url, &failure);
+        QWidget* shown = NavigateOrShowLink(loader, &pane, url, &failure);
 
         QVERIFY(!failure.isEmpty());
         auto* link = qobject_cast<AddressLink*>(shown);

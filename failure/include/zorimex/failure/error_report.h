@@ -10,14 +10,14 @@
 namespace zorimex {
 
 /// The title of every message box that has none of its own: "ZRMX Ver.6".
-QString applicationTitle();
+QString ApplicationTitle();
 
 /// "エラー <number>: <description>", then the path with native separators on its own line when
 /// the error concerns a file, then the system's explanation in parentheses when there is one.
-QString errorReportText(const AppError& error);
+QString ErrorReportText(const AppError& error);
 
 /// The one-line form written to standard error: "zorimex: " and the box's text with its line
 /// breaks turned into blanks.
-QString errorReportLine(const AppError& error);
+QString ErrorReportLine(const AppError& error);
 
 } // namespace zorimex

@@ -69,7 +69,7 @@ private:
 
 #ifdef Q_OS_WIN
 /// The error number for a Windows error code (GetLastError()) from opening, writing or renaming.
-int errorNumberForWindowsError(unsigned long code);
+int ErrorNumberForWindowsError(unsigned long code);
 #endif
 
 } // namespace zorimex
