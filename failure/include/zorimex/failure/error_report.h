@@ -1,6 +1,6 @@
 #pragma once
 // The words that report a failure: the message box's title and text, and the same text as one
-// line for standard error. Kept apart from the box itself (zorimex/ui/failure_report.h) so that
+// line for standard error. Kept apart from the box itself (zorimex/ui/error_box.h) so that
 // the wording can be checked, and used by start-up, without a GUI.
 
 #include <zorimex/failure/app_error.h>

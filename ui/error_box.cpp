@@ -1,4 +1,4 @@
-#include "zorimex/ui/failure_report.h"
+#include "zorimex/ui/error_box.h"
 
 #include <zorimex/failure/error_report.h>
 
