@@ -8,12 +8,12 @@
 
 namespace zorimex::ui {
 
-void ReportFailure(const AppError& error) {
+void ReportFailure(const failure::AppError& error) {
     // Before the box: the box waits for the user, the line should not.
-    std::fprintf(stderr, "%s\n", ErrorReportLine(error).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", failure::ErrorReportLine(error).toLocal8Bit().constData());
     std::fflush(stderr);
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), ErrorReportText(error),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, failure::ApplicationTitle(),
+                    failure::ErrorReportText(error), QMessageBox::Ok);
     box.exec();
 }
 

@@ -19,7 +19,8 @@ void OpenInBrowser(const char* address, const BrowserFailed& failed) {
     // Not a file, so no path; the address goes with the explanation, so the user sees which page
     // could not be opened and can copy it into a browser by hand.
     const auto report = [url, failed] {
-        failed(AppError::make(error_number::kBrowserNotStarted, {}, url.toString()));
+        failed(
+            failure::AppError::make(failure::error_number::kBrowserNotStarted, {}, url.toString()));
     };
     if (const ExternalBrowser& browser = CurrentExternalBrowser()) {
         if (!browser(url))

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace zorimex {
+namespace zorimex::failure {
 namespace {
 
 struct Description {
@@ -33,4 +33,4 @@ AppError AppError::make(int number, const QString& path, const QString& detail) 
     return AppError{number, DescribeErrorNumber(number), path, detail};
 }
 
-} // namespace zorimex
+} // namespace zorimex::failure

@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-namespace zorimex {
+namespace zorimex::failure {
 
 QString ApplicationTitle() {
     return QString::fromUtf8(kApplicationTitle);
@@ -25,4 +25,4 @@ QString ErrorReportLine(const AppError& error) {
     return QStringLiteral("zorimex: ") + text;
 }
 
-} // namespace zorimex
+} // namespace zorimex::failure

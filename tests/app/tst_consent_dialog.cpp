@@ -217,12 +217,13 @@ private slots:
         const int deviceError = EIO;
         const int diskFull = ENOSPC;
 #endif
-        const PreferenceFile preferences =
+        const preferences::PreferenceFile preferences =
             breakage == Breakage::DeviceFailsAfterOpen
-                ? PreferenceFile(drive.driveRoot(),
-                                 WriterFailingAt(FailingCall::Write, deviceError))
+                ? preferences::PreferenceFile(drive.driveRoot(),
+                                              WriterFailingAt(FailingCall::Write, deviceError))
             : breakage == Breakage::DiskFull
-                ? PreferenceFile(drive.driveRoot(), WriterFailingAt(FailingCall::Write, diskFull))
+                ? preferences::PreferenceFile(drive.driveRoot(),
+                                              WriterFailingAt(FailingCall::Write, diskFull))
                 : drive.preferences();
         QVERIFY(!StartLikeMain(preferences));
         if (breakage == Breakage::FolderAtFilePath) {

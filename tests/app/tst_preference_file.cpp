@@ -24,12 +24,12 @@
 #include <unistd.h>
 #endif
 
-using zorimex::AppError;
-using zorimex::DriveRoot;
-using zorimex::DurableWriter;
-using zorimex::PreferenceFile;
+using zorimex::failure::AppError;
+using zorimex::preferences::DriveRoot;
+using zorimex::preferences::DurableWriter;
+using zorimex::preferences::PreferenceFile;
 using namespace zorimex::test;
-namespace error_number = zorimex::error_number;
+namespace error_number = zorimex::failure::error_number;
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -43,7 +43,7 @@ int openAfterTakingTheName(const char* path, int flags, mode_t mode) {
         g_takenName = path;
         ::close(::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600));
     }
-    return zorimex::PosixFileCalls::system().open(path, flags, mode);
+    return zorimex::preferences::PosixFileCalls::system().open(path, flags, mode);
 }
 #endif
 
@@ -415,7 +415,7 @@ private slots:
     void writeTakesAnotherTemporaryNameWhenOneIsTaken() {
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(WriteFileBytes(file(), "U\r\n"));
-        zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
+        zorimex::preferences::PosixFileCalls calls = zorimex::preferences::PosixFileCalls::system();
         calls.open = openAfterTakingTheName;
         g_takenName.clear();
         const PreferenceFile file{DriveRoot(drive().path()), DurableWriter(calls)};

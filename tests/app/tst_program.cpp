@@ -37,7 +37,7 @@ QString driveRootIn(const QString& dataHome) {
 }
 
 QString preferencePath(const QString& dataHome) {
-    return PreferenceFile(DriveRoot(driveRootIn(dataHome))).path();
+    return preferences::PreferenceFile(preferences::DriveRoot(driveRootIn(dataHome))).path();
 }
 
 /// The environment a user's session would give the program, with the per-user data folder

@@ -121,7 +121,7 @@ private slots:
                                       ? drive.root() + QStringLiteral("/plain-file")
                                       : drive.root();
         QVERIFY(PrepareDrive(driveRoot, setup, content));
-        const PreferenceFile preferences{DriveRoot(driveRoot)};
+        const preferences::PreferenceFile preferences{preferences::DriveRoot(driveRoot)};
         MessageBoxWatcher watcher;
 
         QCOMPARE(StartLikeMain(preferences).value_or(0), app::kStartupFailed);

@@ -22,8 +22,8 @@
 #include <cerrno>
 #include <vector>
 
-using zorimex::DriveRoot;
-using zorimex::PreferenceFile;
+using zorimex::preferences::DriveRoot;
+using zorimex::preferences::PreferenceFile;
 using namespace zorimex::test;
 using namespace std::chrono_literals;
 
@@ -210,8 +210,8 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     QCOMPARE(run.exitCode, 1);
     const QString report = QString::fromUtf8(run.errorText);
     qInfo("the writer reported: %s", qPrintable(report.simplified()));
-    const QString expected = zorimex::ErrorReportText(
-        zorimex::AppError::make(zorimex::error_number::kDiskFull, file.path()));
+    const QString expected = zorimex::failure::ErrorReportText(
+        zorimex::failure::AppError::make(zorimex::failure::error_number::kDiskFull, file.path()));
     // The report begins with the number and description and names the file; the system's own
     // wording of the cause follows.
     QVERIFY2(report.startsWith(expected), qPrintable(report));

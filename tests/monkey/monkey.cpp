@@ -186,7 +186,7 @@ bool Monkey::startProgram() {
     // What the installation or an earlier run left in the preference file.
     static const std::array<QByteArray, 6> firstLines = {"U", "U", "N", "Y", "y", "Y "};
     const QByteArray firstLine = firstLines.at(static_cast<std::size_t>(below(6)));
-    const PreferenceFile preferences{DriveRoot(driveRoot_)};
+    const preferences::PreferenceFile preferences{preferences::DriveRoot(driveRoot_)};
     QFile file(preferences.path());
     if (!QDir().mkpath(preferences.folderPath()) ||
         !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -590,7 +590,7 @@ void Monkey::checkAfterEvent() {
     if (QWidget* modal = QApplication::activeModalWidget())
         fail(QStringLiteral("a modal window stayed open: %1").arg(modal->objectName()));
     if (answered_) {
-        const PreferenceFile preferences{DriveRoot(driveRoot_)};
+        const preferences::PreferenceFile preferences{preferences::DriveRoot(driveRoot_)};
         QFile file(preferences.path());
         const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>";
         if (content != QByteArray(1, *answered_) + "\r\n")
@@ -683,7 +683,7 @@ void Monkey::onMessageBoxShown(QMessageBox* box) {
             fail(QStringLiteral("the exact amount box is not a modal box with one button"));
     } else if (browserFailuresDue_ > 0 && box->windowTitle() == QLatin1String(kApplicationTitle) &&
                box->text().startsWith(
-                   QStringLiteral("エラー %1:").arg(error_number::kBrowserNotStarted))) {
+                   QStringLiteral("エラー %1:").arg(failure::error_number::kBrowserNotStarted))) {
         --browserFailuresDue_;
         ++statistics_.browserFailureReports;
     } else {

@@ -34,7 +34,7 @@ bool shortWriteFailsNow() {
 }
 
 #ifndef Q_OS_WIN
-const PosixFileCalls kReal = PosixFileCalls::system();
+const preferences::PosixFileCalls kReal = preferences::PosixFileCalls::system();
 
 int failingOpen(const char* path, int flags, mode_t mode) {
     return failsNow() ? -1 : kReal.open(path, flags, mode);
@@ -58,7 +58,7 @@ int failingRename(const char* from, const char* to) {
     return failsNow() ? -1 : kReal.rename(from, to);
 }
 #else
-const WindowsFileCalls kReal = WindowsFileCalls::system();
+const preferences::WindowsFileCalls kReal = preferences::WindowsFileCalls::system();
 
 bool failingWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
     return !failsNow() && kReal.write(file, buffer, count, written);
@@ -82,7 +82,7 @@ bool failingReplace(const wchar_t* from, const wchar_t* to) {
 
 } // namespace
 
-DurableWriter WriterFailingAt(FailingCall call, int code) {
+preferences::DurableWriter WriterFailingAt(FailingCall call, int code) {
     g_failing = true;
     g_failureCode = code;
     auto calls = kReal;
@@ -118,7 +118,7 @@ DurableWriter WriterFailingAt(FailingCall call, int code) {
 #endif
         break;
     }
-    return DurableWriter(calls);
+    return preferences::DurableWriter(calls);
 }
 
 void HealFileCalls() {

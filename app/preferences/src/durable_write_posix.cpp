@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 namespace {
 
@@ -23,11 +23,11 @@ int ErrorNumberForErrno(int code) {
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-        return error_number::kPathNotFound;
+        return failure::error_number::kPathNotFound;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return error_number::kDiskFull;
+        return failure::error_number::kDiskFull;
     case EACCES:
     case EPERM:
     case EROFS:
@@ -35,9 +35,9 @@ int ErrorNumberForErrno(int code) {
     case ETXTBSY:
     case EBUSY:
     case EEXIST:
-        return error_number::kPathFileAccess;
+        return failure::error_number::kPathFileAccess;
     default:
-        return error_number::kDeviceIo;
+        return failure::error_number::kDeviceIo;
     }
 }
 
@@ -45,8 +45,8 @@ QString SystemMessage(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-AppError ErrnoError(int code, const QString& path) {
-    return AppError::make(ErrorNumberForErrno(code), path, SystemMessage(code));
+failure::AppError ErrnoError(int code, const QString& path) {
+    return failure::AppError::make(ErrorNumberForErrno(code), path, SystemMessage(code));
 }
 
 /// Opens a new, empty file beside target under a name nobody else uses.
@@ -101,10 +101,11 @@ PosixFileCalls PosixFileCalls::system() {
 
 DurableWriter::DurableWriter() : calls_(PosixFileCalls::system()) {}
 
-std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
+std::optional<failure::AppError> DurableWriter::replace(const QString& path,
+                                                        QByteArrayView bytes) const {
     const QFileInfo requested(path);
     if (!QFileInfo(requested.absolutePath()).isDir())
-        return AppError::make(error_number::kPathNotFound, path);
+        return failure::AppError::make(failure::error_number::kPathNotFound, path);
 
     // Write through a symbolic link, not over it.
     QString targetPath = requested.absoluteFilePath();
@@ -122,7 +123,7 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
         if (S_ISDIR(old.st_mode))
             return ErrnoError(EISDIR, path);
         if (!S_ISREG(old.st_mode))
-            return AppError::make(error_number::kPathFileAccess, path);
+            return failure::AppError::make(failure::error_number::kPathFileAccess, path);
         if (::access(target.constData(), W_OK) != 0)
             return ErrnoError(errno, path);
     }
@@ -169,4 +170,4 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
     return std::nullopt;
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

@@ -8,16 +8,16 @@
 
 #include <windows.h>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 namespace {
 
 // Not in every SDK's winerror.h.
 constexpr unsigned long kErrorDiskQuotaExceeded = 1295;
 
-AppError WindowsError(unsigned long code, const QString& path) {
-    return AppError::make(ErrorNumberForWindowsError(code), path,
-                          qt_error_string(static_cast<int>(code)));
+failure::AppError WindowsError(unsigned long code, const QString& path) {
+    return failure::AppError::make(ErrorNumberForWindowsError(code), path,
+                                   qt_error_string(static_cast<int>(code)));
 }
 
 std::wstring NativePath(const QString& path) {
@@ -86,28 +86,29 @@ int ErrorNumberForWindowsError(unsigned long code) {
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_BAD_NETPATH:
     case ERROR_INVALID_DRIVE:
-        return error_number::kPathNotFound;
+        return failure::error_number::kPathNotFound;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
     case kErrorDiskQuotaExceeded:
-        return error_number::kDiskFull;
+        return failure::error_number::kDiskFull;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_WRITE_PROTECT:
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
-        return error_number::kPathFileAccess;
+        return failure::error_number::kPathFileAccess;
     default:
-        return error_number::kDeviceIo;
+        return failure::error_number::kDeviceIo;
     }
 }
 
-std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
+std::optional<failure::AppError> DurableWriter::replace(const QString& path,
+                                                        QByteArrayView bytes) const {
     const QFileInfo requested(path);
     const QString folder = requested.absolutePath();
     if (!QFileInfo(folder).isDir())
-        return AppError::make(error_number::kPathNotFound, path);
+        return failure::AppError::make(failure::error_number::kPathNotFound, path);
 
     // Replacing would happily take the place of a read-only file; the user's protection counts
     // for more than the new answer. A folder where the file belongs stays too.
@@ -152,4 +153,4 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
     return std::nullopt;
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 namespace {
 
@@ -57,13 +57,13 @@ PreferenceFile::PreferenceFile(const DriveRoot& root, const DurableWriter& write
       filePath_(root.resolve(folderRelativePath() + QLatin1Char('/') + fileName())),
       writer_(writer) {}
 
-std::optional<AppError> PreferenceFile::ensureInstalled() const {
+std::optional<failure::AppError> PreferenceFile::ensureInstalled() const {
     if (folderPath_.isEmpty())
-        return AppError::make(error_number::kPathNotFound, folderRelativePath());
+        return failure::AppError::make(failure::error_number::kPathNotFound, folderRelativePath());
     if (QFileInfo(folderPath_).isDir())
         return std::nullopt;
     if (!QDir().mkpath(folderPath_))
-        return AppError::make(error_number::kPathFileAccess, folderPath_);
+        return failure::AppError::make(failure::error_number::kPathFileAccess, folderPath_);
     return writer_.replace(filePath_, QByteArrayView("U\r\n"));
 }
 
@@ -72,31 +72,31 @@ PreferenceRead PreferenceFile::read() const {
     const QString shownPath =
         filePath_.isEmpty() ? folderRelativePath() + QLatin1Char('/') + fileName() : filePath_;
     const auto failure = [&](int number) {
-        return PreferenceRead{{}, AppError::make(number, shownPath, raw.detail)};
+        return PreferenceRead{{}, failure::AppError::make(number, shownPath, raw.detail)};
     };
     switch (raw.outcome) {
     case ReadOutcome::Value:
         return PreferenceRead{std::move(raw.value), std::nullopt};
     case ReadOutcome::FolderMissing:
-        return failure(error_number::kPathNotFound);
+        return failure(failure::error_number::kPathNotFound);
     case ReadOutcome::FileMissing:
-        return failure(error_number::kFileNotFound);
+        return failure(failure::error_number::kFileNotFound);
     case ReadOutcome::Empty:
-        return failure(error_number::kInputPastEnd);
+        return failure(failure::error_number::kInputPastEnd);
     case ReadOutcome::NotAllowed:
-        return failure(error_number::kPathFileAccess);
+        return failure(failure::error_number::kPathFileAccess);
     case ReadOutcome::ReadFailed:
-        return failure(error_number::kDeviceIo);
+        return failure(failure::error_number::kDeviceIo);
     }
-    return failure(error_number::kDeviceIo);
+    return failure(failure::error_number::kDeviceIo);
 }
 
-std::optional<AppError> PreferenceFile::write(char answer) const {
+std::optional<failure::AppError> PreferenceFile::write(char answer) const {
     if (filePath_.isEmpty())
-        return AppError::make(error_number::kPathNotFound,
-                              folderRelativePath() + QLatin1Char('/') + fileName());
+        return failure::AppError::make(failure::error_number::kPathNotFound,
+                                       folderRelativePath() + QLatin1Char('/') + fileName());
     const char line[] = {answer, '\r', '\n'};
     return writer_.replace(filePath_, QByteArrayView(line, 3));
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace zorimex {
+namespace zorimex::failure {
 
 /// Every error number the program reports.
 namespace error_number {
@@ -34,4 +34,4 @@ struct AppError {
 /// The program's description of an error number, e.g. 53 -> "ファイルが見つかりません。".
 QString DescribeErrorNumber(int number);
 
-} // namespace zorimex
+} // namespace zorimex::failure

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace zorimex {
+namespace zorimex::failure {
 
 /// The title of every message box that has none of its own: "ZRMX Ver.6".
 QString ApplicationTitle();
@@ -20,4 +20,4 @@ QString ErrorReportText(const AppError& error);
 /// breaks turned into blanks.
 QString ErrorReportLine(const AppError& error);
 
-} // namespace zorimex
+} // namespace zorimex::failure

@@ -10,6 +10,6 @@ namespace zorimex::ui {
 
 /// Writes the report as one line on standard error, then shows it in a modal message box titled
 /// "ZRMX Ver.6" with one OK button and returns when the user has closed the box.
-void ReportFailure(const AppError& error);
+void ReportFailure(const failure::AppError& error);
 
 } // namespace zorimex::ui
