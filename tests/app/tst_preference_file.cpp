@@ -38,7 +38,7 @@ namespace {
 #ifndef Q_OS_WIN
 // Opens the temporary file only after taking its name, the first time, as another writer might.
 QByteArray g_takenName;
-int openAfterTakingTheName(const char* path, int flags, mode_t mode) {
+int OpenAfterTakingTheName(const char* path, int flags, mode_t mode) {
     if (g_takenName.isEmpty()) {
         g_takenName = path;
         ::close(::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600));
@@ -416,7 +416,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(WriteFileBytes(file(), "U\r\n"));
         zorimex::preferences::PosixFileCalls calls = zorimex::preferences::PosixFileCalls::system();
-        calls.open = openAfterTakingTheName;
+        calls.open = OpenAfterTakingTheName;
         g_takenName.clear();
         const PreferenceFile file{DriveRoot(drive().path()), DurableWriter(calls)};
 
