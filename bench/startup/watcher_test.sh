@@ -14,15 +14,13 @@ check() { # check <description> <condition...>
 }
 field() { sed -n "s/.* $1=\([^ ]*\).*/\1/p" <<<" $2"; }
 
-display=120
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A free display of Xvfb's own choosing, which it names once it accepts clients.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
-export DISPLAY=:$display
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
+export DISPLAY=":$(tr -d '\n' <"$displayfile")"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 # A window mapped by some other client before and during the run must not be taken for the

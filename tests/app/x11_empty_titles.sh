@@ -8,16 +8,17 @@ program=$1
 for tool in Xvfb xprop xwininfo xev stdbuf; do
   command -v $tool >/dev/null || { echo "$tool missing"; exit 77; }
 done
-number=90
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-display=:$number
 home=$(mktemp -d)
 app="" watcher=""
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A free display of Xvfb's own choosing, which it names once it accepts clients: no other run
+# (of this suite or another on the machine) can take the same one between a check and the start.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 server=$!
 cleanup() { kill $app $watcher "$server" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
 trap cleanup EXIT
-for _ in $(seq 300); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$home/display" ] && break; sleep 0.1; done
+[ -s "$home/display" ] || { echo "Xvfb did not start"; exit 1; }
+display=":$(tr -d '\n' <"$home/display")"
 
 # Reads the watcher's events until one matches $1; false after $2 seconds.
 await_event() {

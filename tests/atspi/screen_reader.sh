@@ -16,11 +16,12 @@ home=$(mktemp -d)
 server=""
 cleanup() { [ -n "$server" ] && kill "$server" 2>/dev/null; wait 2>/dev/null; rm -rf "$home"; }
 trap cleanup EXIT
-number=100
-while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
-Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A free display of Xvfb's own choosing, which it names once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
 server=$!
-for _ in $(seq 300); do [ -e "/tmp/.X11-unix/X$number" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$home/display" ] && break; sleep 0.1; done
+[ -s "$home/display" ] || { echo "Xvfb did not start"; exit 1; }
+number=$(tr -d '\n' <"$home/display")
 
 mkdir -p "$home/bin" "$home/run" && chmod 700 "$home/run"
 cat >"$home/bin/xdg-open" <<OPENER
