@@ -9,7 +9,7 @@
 namespace zorimex::app {
 namespace {
 
-bool platformChosen(int argc, const char* const* argv) {
+bool PlatformChosen(int argc, const char* const* argv) {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return true;
     for (int i = 1; i < argc; ++i)
@@ -25,7 +25,7 @@ bool DisplayAvailable(int argc, const char* const* argv) {
     if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return true;
     // A chosen platform (offscreen, vnc, eglfs, ...) may need no display; Qt decides then.
-    return platformChosen(argc, argv);
+    return PlatformChosen(argc, argv);
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);
@@ -36,7 +36,7 @@ bool DisplayAvailable(int argc, const char* const* argv) {
 void PreferX11OnWayland(int argc, const char* const* argv) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY") ||
-        platformChosen(argc, argv))
+        PlatformChosen(argc, argv))
         return;
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb;wayland"));
 #else

@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
     }
     zorimex::app::PreferX11OnWayland(argc, argv);
 
-    const zorimex::PreferenceFile preferences(zorimex::DriveRoot::current());
+    const zorimex::preferences::PreferenceFile preferences(
+        zorimex::preferences::DriveRoot::current());
     // No installer puts the file there on this platform, so the first start does it; a failure
     // is reported by the start-up window's load step, once there is an application to show it.
     // Nothing about the browser pane is decided here: its plugin sets up what the web engine

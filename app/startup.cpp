@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "zorimex/ui/failure_report.h"
+#include "zorimex/ui/error_box.h"
 #include "zorimex/ui/form1.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/form7.h"
@@ -21,7 +21,7 @@ namespace {
 
 using ui::WindowRegistry;
 
-QUrl latestVersionPage() {
+QUrl LatestVersionPage() {
     return QUrl(QString::fromLatin1(ui::kLatestVersionPage));
 }
 
@@ -59,21 +59,21 @@ bool startupWindowPainted = false;
 // The one rule for both navigations (a "Y" at start-up and はい): the pane loads the page once
 // the start-up window is on the screen, without waiting for the main window to be shown.
 void NavigateToLatestPage(webpane::WebPane* pane) {
-    pane->navigate(latestVersionPage());
+    pane->navigate(LatestVersionPage());
     if (startupWindowPainted)
         QTimer::singleShot(0, pane, &webpane::WebPane::startLoading);
 }
 
 // The main window's pane, if the main window is loaded; referring to it would load it.
-webpane::WebPane* loadedPane(WindowRegistry& windows) {
+webpane::WebPane* LoadedPane(WindowRegistry& windows) {
     auto* mainWindow = qobject_cast<ui::Form2*>(windows.loaded(ui::Form2::kNumber));
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
 
 // はい and いいえ: the answer is on disk before the dialog goes. A write that fails is reported
 // and the handler stops there: the dialog stays open for another try, and はい starts no page.
-void RecordAnswer(const PreferenceFile& preferences, WindowRegistry& windows, ui::Form7* dialog,
-                  char answer) {
+void RecordAnswer(const preferences::PreferenceFile& preferences, WindowRegistry& windows,
+                  ui::Form7* dialog, char answer) {
     if (const auto failure = preferences.write(answer)) {
         ui::ReportFailure(*failure);
         return;
@@ -83,7 +83,7 @@ void RecordAnswer(const PreferenceFile& preferences, WindowRegistry& windows, ui
         NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
 }
 
-void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& windows) {
+void ShowConsentDialog(const preferences::PreferenceFile& preferences, WindowRegistry& windows) {
     ui::Form7* dialog = windows.window<ui::Form7>();
     // The dialog is the only place these answers come from, and it is shown only here.
     QObject::connect(dialog, &ui::Form7::yesChosen, dialog, [preferences, &windows, dialog] {
@@ -98,9 +98,9 @@ void ShowConsentDialog(const PreferenceFile& preferences, WindowRegistry& window
 // The start-up window's load step: it runs after the window is created and before it is
 // displayed. Only the exact values "U" and "Y" act; anything else, an empty first line included,
 // leaves the pane empty.
-std::optional<AppError> LoadStartupWindow(const PreferenceFile& preferences,
-                                          WindowRegistry& windows) {
-    const PreferenceRead firstLine = preferences.read();
+std::optional<failure::AppError> LoadStartupWindow(const preferences::PreferenceFile& preferences,
+                                                   WindowRegistry& windows) {
+    const preferences::PreferenceRead firstLine = preferences.read();
     if (!firstLine.ok())
         return firstLine.error;
     if (firstLine.value == QLatin1String("U"))
@@ -110,7 +110,7 @@ std::optional<AppError> LoadStartupWindow(const PreferenceFile& preferences,
     return std::nullopt;
 }
 
-int FailStartup(WindowRegistry& windows, const AppError& failure) {
+int FailStartup(WindowRegistry& windows, const failure::AppError& failure) {
     // Nothing of the program was shown, and nothing is left to show after the report.
     windows.destroyAll();
     ui::ReportFailure(failure);
@@ -119,8 +119,9 @@ int FailStartup(WindowRegistry& windows, const AppError& failure) {
 
 } // namespace
 
-std::optional<int> StartProgram(WindowRegistry& windows, const PreferenceFile& preferences,
-                                const std::optional<AppError>& installFailure) {
+std::optional<int> StartProgram(WindowRegistry& windows,
+                                const preferences::PreferenceFile& preferences,
+                                const std::optional<failure::AppError>& installFailure) {
     if (installFailure)
         return FailStartup(windows, *installFailure);
     startupWindowPainted = false; // a start of its own (tests start the program many times)
@@ -132,7 +133,7 @@ std::optional<int> StartProgram(WindowRegistry& windows, const PreferenceFile& p
     // first).
     new AfterFirstPaint(startupWindow, [&windows] {
         startupWindowPainted = true;
-        if (webpane::WebPane* pane = loadedPane(windows))
+        if (webpane::WebPane* pane = LoadedPane(windows))
             pane->startLoading();
     });
     windows.show(startupWindow);

@@ -23,7 +23,8 @@ inline constexpr int kStartupFailed = 1;
 /// and the result is the exit status; otherwise the program is running and the result is empty.
 /// Needs the QApplication and `windows`, connected (ConnectWindows) and with no window loaded; the
 /// consent dialog's answers are written to preferences.
-std::optional<int> StartProgram(ui::WindowRegistry& windows, const PreferenceFile& preferences,
-                                const std::optional<AppError>& installFailure = std::nullopt);
+std::optional<int>
+StartProgram(ui::WindowRegistry& windows, const preferences::PreferenceFile& preferences,
+             const std::optional<failure::AppError>& installFailure = std::nullopt);
 
 } // namespace zorimex::app

@@ -1,6 +1,6 @@
 #include "window_wiring.h"
 
-#include "zorimex/ui/failure_report.h"
+#include "zorimex/ui/error_box.h"
 #include "zorimex/ui/form1.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/form3.h"

@@ -197,7 +197,8 @@ int RunCurrencies(std::span<const std::string_view> args, Language language, std
         out << list.dump() << '\n';
         return kExitOk;
     }
-    // The ISO code came later than the other columns; it goes last so they keep their places.
+    // The ISO code is the last column, so the five before it keep their places for scripts that
+    // cut the columns by position.
     out << Text(language, MessageId::CurrenciesHeader) << '\n';
     for (const Currency& c : Currencies())
         out << c.row << '\t' << c.caption << '\t' << c.name << '\t' << ListRateText(c) << '\t'

@@ -8,7 +8,7 @@
 namespace zorimex::ui {
 namespace {
 
-QStringList wrap(const QString& text, const QFont& font, qreal width) {
+QStringList Wrap(const QString& text, const QFont& font, qreal width) {
     QStringList lines;
     const QStringList paragraphs = text.split(QLatin1Char('\n'));
     for (const QString& paragraph : paragraphs) {
@@ -49,7 +49,7 @@ CaptionLabel::Fit CaptionLabel::fit() const {
             result.horizontalScale = area.width() / natural;
         return result;
     }
-    result.lines = wrap(text(), font(), area.width());
+    result.lines = Wrap(text(), font(), area.width());
     while (result.lines.size() > 1 && result.lines.back().isEmpty())
         result.lines.removeLast();
     const qreal needed = result.lineHeight * static_cast<qreal>(result.lines.size());

@@ -10,7 +10,7 @@
 namespace zorimex::ui {
 namespace {
 
-QAccessibleInterface* accessibleClickableImage(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleClickableImageFactory(const QString& className, QObject* object) {
     // An image that opens a page is a link to a screen reader; its name says which page.
     if (className == QLatin1String("zorimex::ui::ClickableImage"))
         if (auto* image = qobject_cast<ClickableImage*>(object))
@@ -25,7 +25,7 @@ ClickableImage::ClickableImage(QWidget* parent) : QWidget(parent) {
 }
 
 void ClickableImage::installAccessibility() {
-    QAccessible::installFactory(accessibleClickableImage);
+    QAccessible::installFactory(AccessibleClickableImageFactory);
 }
 
 void ClickableImage::setPicture(const QString& path) {

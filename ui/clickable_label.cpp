@@ -23,7 +23,7 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleClickableLabel(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleClickableLabelFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("zorimex::ui::ClickableLabel"))
         if (auto* label = qobject_cast<ClickableLabel*>(object))
             return new AccessibleClickableLabel(label);
@@ -37,7 +37,7 @@ ClickableLabel::ClickableLabel(QWidget* parent) : CaptionLabel(parent) {
 }
 
 void ClickableLabel::installAccessibility() {
-    QAccessible::installFactory(accessibleClickableLabel);
+    QAccessible::installFactory(AccessibleClickableLabelFactory);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

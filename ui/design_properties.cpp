@@ -16,21 +16,21 @@ namespace {
 
 // A property declared by the widget's class (a picture surface's backColor) is handled by the
 // class itself; only the dynamic ones are ours to apply.
-bool isDynamic(const QWidget* widget, const char* name) {
+bool IsDynamic(const QWidget* widget, const char* name) {
     return widget->metaObject()->indexOfProperty(name) < 0 && widget->property(name).isValid();
 }
 
-void applyFontSize(QWidget* widget) {
-    if (!isDynamic(widget, "pointSizeF"))
+void ApplyFontSize(QWidget* widget) {
+    if (!IsDynamic(widget, "pointSizeF"))
         return;
     QFont font = widget->font();
     font.setPointSizeF(widget->property("pointSizeF").toDouble());
     widget->setFont(font);
 }
 
-void applyColours(QWidget* widget) {
-    const bool back = isDynamic(widget, "backColor");
-    const bool fore = isDynamic(widget, "foreColor");
+void ApplyColours(QWidget* widget) {
+    const bool back = IsDynamic(widget, "backColor");
+    const bool fore = IsDynamic(widget, "foreColor");
     if (!back && !fore)
         return;
     QPalette palette = widget->palette();
@@ -58,19 +58,19 @@ void applyColours(QWidget* widget) {
     widget->setPalette(palette);
 }
 
-void applyToTree(QWidget* widget) {
-    applyFontSize(widget);
-    applyColours(widget);
+void ApplyToTree(QWidget* widget) {
+    ApplyFontSize(widget);
+    ApplyColours(widget);
     if (auto* field = qobject_cast<QLineEdit*>(widget))
         NarrowTextToFit(field);
     for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        applyToTree(child);
+        ApplyToTree(child);
 }
 
 } // namespace
 
 void ApplyDesignProperties(QWidget* window) {
-    applyToTree(window);
+    ApplyToTree(window);
     if (window->windowTitle().isEmpty())
         KeepEmptyTitleEmpty(window);
 

@@ -15,7 +15,7 @@ namespace zorimex::ui {
 namespace {
 
 #ifdef ZORIMEX_HAVE_XCB
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
+xcb_atom_t InternAtom(xcb_connection_t* connection, const char* name) {
     const auto cookie =
         xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
@@ -24,7 +24,7 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
     return atom;
 }
 
-void clearX11Title(QWidget* window) {
+void ClearX11Title(QWidget* window) {
     // Other platforms (offscreen among them) may offer the X11 interface without an X11 window.
     if (QGuiApplication::platformName() != QLatin1String("xcb") ||
         !window->testAttribute(Qt::WA_WState_Created))
@@ -34,8 +34,8 @@ void clearX11Title(QWidget* window) {
     if (connection == nullptr)
         return;
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_atom_t netWmName = internAtom(connection, "_NET_WM_NAME");
-    const xcb_atom_t utf8 = internAtom(connection, "UTF8_STRING");
+    const xcb_atom_t netWmName = InternAtom(connection, "_NET_WM_NAME");
+    const xcb_atom_t utf8 = InternAtom(connection, "UTF8_STRING");
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                         0, nullptr);
     if (netWmName != XCB_ATOM_NONE && utf8 != XCB_ATOM_NONE)
@@ -58,7 +58,7 @@ protected:
             auto* window = static_cast<QWidget*>(watched);
 #ifdef ZORIMEX_HAVE_XCB
             if (window->windowTitle().isEmpty())
-                clearX11Title(window);
+                ClearX11Title(window);
 #else
             Q_UNUSED(window);
 #endif

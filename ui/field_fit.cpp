@@ -16,7 +16,7 @@ constexpr int kInnerMargin = 2;
 constexpr int kCursorWidth = 1;
 constexpr int kNarrowestStretch = 75;
 
-int roomForText(const QLineEdit* field) {
+int RoomForText(const QLineEdit* field) {
     QStyleOptionFrame option;
     option.initFrom(field);
     option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
@@ -27,7 +27,7 @@ int roomForText(const QLineEdit* field) {
     return contents.marginsRemoved(field->textMargins()).width() - 2 * kInnerMargin - kCursorWidth;
 }
 
-int stretchToFit(const QFont& designed, const QString& text, int room) {
+int StretchToFit(const QFont& designed, const QString& text, int room) {
     const qreal needed = QFontMetricsF(designed).horizontalAdvance(text);
     if (needed <= room || needed <= 0)
         return 100;
@@ -50,7 +50,7 @@ void NarrowTextToFit(QLineEdit* field) {
     const QFont designed = field->font();
     const auto fit = [field, designed] {
         QFont font = designed;
-        const int stretch = stretchToFit(designed, field->text(), roomForText(field));
+        const int stretch = StretchToFit(designed, field->text(), RoomForText(field));
         if (stretch != 100)
             font.setStretch(stretch);
         if (font != field->font())

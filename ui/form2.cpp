@@ -14,16 +14,16 @@
 namespace zorimex::ui {
 namespace {
 
-QString fromCore(const std::string& text) {
+QString FromCore(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::string toCore(const QString& text) {
+std::string ToCore(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
 }
 
-std::size_t indexOf(Field field) {
+std::size_t IndexOf(Field field) {
     return static_cast<std::size_t>(field) - 1;
 }
 
@@ -86,7 +86,7 @@ void Form2::addKeyboardAccess() {
 }
 
 QLineEdit* Form2::field(Field which) const {
-    return fields_[indexOf(which)];
+    return fields_[IndexOf(which)];
 }
 
 QString Form2::fieldText(Field which) const {
@@ -100,7 +100,7 @@ webpane::WebPane* Form2::browserPane() const {
 Fields Form2::readFields() const {
     Fields fields;
     for (const Field which : kAllFields)
-        fields[which] = toCore(fieldText(which));
+        fields[which] = ToCore(fieldText(which));
     return fields;
 }
 
@@ -109,7 +109,7 @@ void Form2::writeChangedFields(const Fields& before, const Fields& after) {
     // even where that text does not survive a round trip through UTF-8 (a lone surrogate).
     for (const Field which : kAllFields) {
         if (after[which] != before[which])
-            field(which)->setText(fromCore(after[which]));
+            field(which)->setText(FromCore(after[which]));
     }
 }
 
@@ -129,7 +129,7 @@ void Form2::choose(const Choice& choice) {
 
 void Form2::showExactAmount() {
     const Message message = ExactAmountMessage(readFields());
-    QMessageBox box(QMessageBox::NoIcon, fromCore(message.title), fromCore(message.text),
+    QMessageBox box(QMessageBox::NoIcon, FromCore(message.title), FromCore(message.text),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("ExactAmountMessage"));
     box.exec();

@@ -43,7 +43,7 @@ private:
     }
 };
 
-QAccessibleInterface* accessibleSurface(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleSurfaceFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("zorimex::ui::PictureSurface"))
         if (auto* surface = qobject_cast<PictureSurface*>(object))
             return new AccessibleSurface(surface);
@@ -53,7 +53,7 @@ QAccessibleInterface* accessibleSurface(const QString& className, QObject* objec
 } // namespace
 
 void PictureSurface::installAccessibility() {
-    QAccessible::installFactory(accessibleSurface);
+    QAccessible::installFactory(AccessibleSurfaceFactory);
 }
 
 PictureSurface::PictureSurface(QWidget* parent) : QFrame(parent) {

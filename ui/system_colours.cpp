@@ -26,7 +26,7 @@ const std::array<SystemColourEntry, 9> kSystemColours{{
     {u"WindowText", QPalette::Text, 0},
 }};
 
-const SystemColourEntry* findEntry(QStringView name) {
+const SystemColourEntry* FindEntry(QStringView name) {
     for (const auto& entry : kSystemColours)
         if (entry.name == name)
             return &entry;
@@ -38,7 +38,7 @@ const SystemColourEntry* findEntry(QStringView name) {
 QColor DesignColour(QStringView name, const QPalette& palette) {
     if (name.startsWith(u'#'))
         return QColor::fromString(name);
-    const auto* entry = findEntry(name);
+    const auto* entry = FindEntry(name);
     if (!entry)
         return {};
     if (entry->role)

@@ -9,19 +9,20 @@
 namespace zorimex::ui {
 namespace {
 
-ExternalBrowser& externalBrowser() {
+ExternalBrowser& CurrentExternalBrowser() {
     static ExternalBrowser browser;
     return browser;
 }
 
-void openInBrowser(const char* address, const BrowserFailed& failed) {
+void OpenInBrowser(const char* address, const BrowserFailed& failed) {
     const QUrl url(QString::fromLatin1(address));
     // Not a file, so no path; the address goes with the explanation, so the user sees which page
     // could not be opened and can copy it into a browser by hand.
     const auto report = [url, failed] {
-        failed(AppError::make(error_number::BrowserNotStarted, {}, url.toString()));
+        failed(
+            failure::AppError::make(failure::error_number::kBrowserNotStarted, {}, url.toString()));
     };
-    if (const ExternalBrowser& browser = externalBrowser()) {
+    if (const ExternalBrowser& browser = CurrentExternalBrowser()) {
         if (!browser(url))
             report();
         return;
@@ -38,15 +39,15 @@ void openInBrowser(const char* address, const BrowserFailed& failed) {
 } // namespace
 
 ExternalBrowser SetExternalBrowser(ExternalBrowser browser) {
-    return std::exchange(externalBrowser(), std::move(browser));
+    return std::exchange(CurrentExternalBrowser(), std::move(browser));
 }
 
 void OpenBulletinBoard(const BrowserFailed& failed) {
-    openInBrowser(kBulletinBoard, failed);
+    OpenInBrowser(kBulletinBoard, failed);
 }
 
 void OpenMakerSite(const BrowserFailed& failed) {
-    openInBrowser(kMakerSite, failed);
+    OpenInBrowser(kMakerSite, failed);
 }
 
 } // namespace zorimex::ui

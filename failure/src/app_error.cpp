@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace zorimex {
+namespace zorimex::failure {
 namespace {
 
 struct Description {
@@ -11,18 +11,18 @@ struct Description {
 };
 
 const std::array<Description, 7> kDescriptions{{
-    {error_number::FileNotFound, "ファイルが見つかりません。"},
-    {error_number::DeviceIo, "デバイス I/O エラーです。"},
-    {error_number::DiskFull, "ディスクの空き容量が足りません。"},
-    {error_number::InputPastEnd, "ファイルの終わりを越えて読み込もうとしました。"},
-    {error_number::PathFileAccess, "パスまたはファイルにアクセスできません。"},
-    {error_number::PathNotFound, "パスが見つかりません。"},
-    {error_number::BrowserNotStarted, "ブラウザを起動できません。"},
+    {error_number::kFileNotFound, "ファイルが見つかりません。"},
+    {error_number::kDeviceIo, "デバイス I/O エラーです。"},
+    {error_number::kDiskFull, "ディスクの空き容量が足りません。"},
+    {error_number::kInputPastEnd, "ファイルの終わりを越えて読み込もうとしました。"},
+    {error_number::kPathFileAccess, "パスまたはファイルにアクセスできません。"},
+    {error_number::kPathNotFound, "パスが見つかりません。"},
+    {error_number::kBrowserNotStarted, "ブラウザを起動できません。"},
 }};
 
 } // namespace
 
-QString describeErrorNumber(int number) {
+QString DescribeErrorNumber(int number) {
     for (const Description& description : kDescriptions)
         if (description.number == number)
             return QString::fromUtf8(description.text);
@@ -30,7 +30,7 @@ QString describeErrorNumber(int number) {
 }
 
 AppError AppError::make(int number, const QString& path, const QString& detail) {
-    return AppError{number, describeErrorNumber(number), path, detail};
+    return AppError{number, DescribeErrorNumber(number), path, detail};
 }
 
-} // namespace zorimex
+} // namespace zorimex::failure

@@ -4,13 +4,13 @@
 
 #include <QDir>
 
-namespace zorimex {
+namespace zorimex::failure {
 
-QString applicationTitle() {
+QString ApplicationTitle() {
     return QString::fromUtf8(kApplicationTitle);
 }
 
-QString errorReportText(const AppError& error) {
+QString ErrorReportText(const AppError& error) {
     QString text = QStringLiteral("エラー %1: %2").arg(error.number).arg(error.description);
     if (!error.path.isEmpty())
         text += QLatin1Char('\n') + QDir::toNativeSeparators(error.path);
@@ -19,10 +19,10 @@ QString errorReportText(const AppError& error) {
     return text;
 }
 
-QString errorReportLine(const AppError& error) {
-    QString text = errorReportText(error);
+QString ErrorReportLine(const AppError& error) {
+    QString text = ErrorReportText(error);
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return QStringLiteral("zorimex: ") + text;
 }
 
-} // namespace zorimex
+} // namespace zorimex::failure

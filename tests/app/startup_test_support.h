@@ -31,8 +31,10 @@ using namespace zorimex::test;
 class TemporaryDrive {
 public:
     QString root() const { return dir_.path(); }
-    DriveRoot driveRoot() const { return DriveRoot(dir_.path()); }
-    PreferenceFile preferences() const { return PreferenceFile(driveRoot()); }
+    preferences::DriveRoot driveRoot() const { return preferences::DriveRoot(dir_.path()); }
+    preferences::PreferenceFile preferences() const {
+        return preferences::PreferenceFile(driveRoot());
+    }
     QString folderPath() const { return preferences().folderPath(); }
     QString filePath() const { return preferences().path(); }
 
@@ -49,7 +51,7 @@ private:
 
 /// The program's start as main() does it after the application exists: the first-run
 /// installation, then the start-up window.
-inline std::optional<int> StartLikeMain(const PreferenceFile& preferences) {
+inline std::optional<int> StartLikeMain(const preferences::PreferenceFile& preferences) {
     const auto installFailure = preferences.ensureInstalled();
     return StartProgram(Windows(), preferences, installFailure);
 }

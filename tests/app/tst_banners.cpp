@@ -18,7 +18,7 @@ using namespace zorimex::app::test;
 
 namespace {
 
-QWidget* startToMainWindow(const TemporaryDrive& drive) {
+QWidget* StartToMainWindow(const TemporaryDrive& drive) {
     if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
         return nullptr;
     Click<ui::Form1>(QStringLiteral("Command1"));
@@ -85,7 +85,7 @@ private:
 // release, press, double click, release; "Image1 Space" (or Enter) the key on the focused banner,
 // reached by Tab from the last control of the window's chain; "Image1 reader" the press action of
 // assistive technology.
-void clickBanner(QWidget* mainWindow, const QString& click) {
+void ClickBanner(QWidget* mainWindow, const QString& click) {
     auto* image = mainWindow->findChild<ui::ClickableImage*>(click.section(u' ', 0, 0));
     QVERIFY(image);
     const QString how = click.section(u' ', 1);
@@ -159,11 +159,11 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, pagesOpened);
         TemporaryDrive drive;
-        QWidget* mainWindow = startToMainWindow(drive);
+        QWidget* mainWindow = StartToMainWindow(drive);
         QVERIFY(mainWindow);
         MessageBoxWatcher watcher;
         for (qsizetype i = 0; i < clicks.size(); ++i) {
-            clickBanner(mainWindow, clicks[i]);
+            ClickBanner(mainWindow, clicks[i]);
             // One at a time, so the log keeps the order of the clicks.
             QTRY_COMPARE(opener_.opened().size(), i + 1);
         }
@@ -214,14 +214,14 @@ private slots:
             opener_.endAs(openerEnds);
         }
         TemporaryDrive drive;
-        QWidget* mainWindow = startToMainWindow(drive);
+        QWidget* mainWindow = StartToMainWindow(drive);
         QVERIFY(mainWindow);
         auto* amount = mainWindow->findChild<QLineEdit*>(QStringLiteral("Text1"));
         QTest::keyClicks(amount, QStringLiteral("100"));
         QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
         MessageBoxWatcher watcher;
 
-        clickBanner(mainWindow, banner);
+        ClickBanner(mainWindow, banner);
 
         QTRY_COMPARE(watcher.boxes().size(), 1);
         if (openerEnds.isEmpty())
@@ -240,7 +240,7 @@ private slots:
         opener_.install();
         opener_.forget();
         opener_.endAs("0");
-        clickBanner(mainWindow, banner);
+        ClickBanner(mainWindow, banner);
         QTRY_COMPARE(opener_.opened(), QStringList{page});
         QCOMPARE(watcher.boxes().size(), 1);
     }

@@ -24,12 +24,12 @@ using namespace zorimex::app::test;
 
 namespace {
 
-QUrl paneUrl() {
+QUrl PaneUrl() {
     return LoadedPane() ? LoadedPane()->requestedUrl() : QUrl();
 }
 
 /// The dialog as the user reaches it with the keyboard: brought forward (clicked on), then keys.
-void pressInDialog(Qt::Key key) {
+void PressInDialog(Qt::Key key) {
     QWidget* dialog = Loaded<ui::Form7>();
     QVERIFY(dialog);
     Windows().show(dialog);
@@ -101,11 +101,11 @@ private slots:
         else if (answer == QStringLiteral("いいえ"))
             Click<ui::Form7>(QStringLiteral("Command1"));
         else
-            pressInDialog(Qt::Key_Return);
+            PressInDialog(Qt::Key_Return);
 
         QCOMPARE(drive.fileBytes(), after);
         QCOMPARE(WindowState(), windowsAfterAnswer);
-        QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
+        QCOMPARE(PaneUrl(), paneTold ? kLatest : QUrl());
         QVERIFY(watcher.boxes().isEmpty());
         // The page starts loading once the program is on screen, or at once in a visible window,
         // whether the main window is shown yet or still hidden.
@@ -114,7 +114,7 @@ private slots:
         if (!afterOk) {
             Click<ui::Form1>(QStringLiteral("Command1"));
             QCOMPARE(WindowState(), QStringLiteral("Form2"));
-            QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
+            QCOMPARE(PaneUrl(), paneTold ? kLatest : QUrl());
             QCOMPARE(LoadedPane()->content() != nullptr, paneTold);
         }
 
@@ -123,7 +123,7 @@ private slots:
         QVERIFY(!StartLikeMain(drive.preferences()));
         QCOMPARE(WindowState(),
                  paneTold ? QStringLiteral("Form1 Form2*") : QStringLiteral("Form1"));
-        QCOMPARE(paneUrl(), paneTold ? kLatest : QUrl());
+        QCOMPARE(PaneUrl(), paneTold ? kLatest : QUrl());
         QCOMPARE(drive.fileBytes(), after);
     }
 
@@ -150,7 +150,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        pressInDialog(static_cast<Qt::Key>(key));
+        PressInDialog(static_cast<Qt::Key>(key));
         QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
         QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
     }
@@ -217,12 +217,13 @@ private slots:
         const int deviceError = EIO;
         const int diskFull = ENOSPC;
 #endif
-        const PreferenceFile preferences =
+        const preferences::PreferenceFile preferences =
             breakage == Breakage::DeviceFailsAfterOpen
-                ? PreferenceFile(drive.driveRoot(),
-                                 WriterFailingAt(FailingCall::Write, deviceError))
+                ? preferences::PreferenceFile(drive.driveRoot(),
+                                              WriterFailingAt(FailingCall::Write, deviceError))
             : breakage == Breakage::DiskFull
-                ? PreferenceFile(drive.driveRoot(), WriterFailingAt(FailingCall::Write, diskFull))
+                ? preferences::PreferenceFile(drive.driveRoot(),
+                                              WriterFailingAt(FailingCall::Write, diskFull))
                 : drive.preferences();
         QVERIFY(!StartLikeMain(preferences));
         if (breakage == Breakage::FolderAtFilePath) {
@@ -247,7 +248,7 @@ private slots:
         // The handler stopped at the write: the dialog is still there and nothing navigated.
         QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
         QCOMPARE(drive.fileBytes(), left);
-        QCOMPARE(paneUrl(), QUrl());
+        QCOMPARE(PaneUrl(), QUrl());
         QCOMPARE(quitting.count(), 0);
         // The program goes on: once the cause is gone the same dialog records the answer.
         HealFileCalls();
@@ -257,7 +258,7 @@ private slots:
         Click<ui::Form7>(QLatin1String(yes ? "Command2" : "Command1"));
         QCOMPARE(drive.fileBytes(), yes ? QByteArray("Y\r\n") : QByteArray("N\r\n"));
         QCOMPARE(WindowState(), yes ? QStringLiteral("Form1 Form2*") : QStringLiteral("Form1"));
-        QCOMPARE(paneUrl(), yes ? kLatest : QUrl());
+        QCOMPARE(PaneUrl(), yes ? kLatest : QUrl());
         QCOMPARE(watcher.boxes().size(), 1);
     }
 };

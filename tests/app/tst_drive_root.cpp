@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using zorimex::DriveRoot;
+using zorimex::preferences::DriveRoot;
 
 class DriveRootTest : public QObject {
     Q_OBJECT

@@ -4,13 +4,13 @@
 
 #include <QTest>
 
-using zorimex::AppError;
+using zorimex::failure::AppError;
 
 class ErrorReportTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void title() { QCOMPARE(zorimex::applicationTitle(), QStringLiteral("ZRMX Ver.6")); }
+    void title() { QCOMPARE(zorimex::failure::ApplicationTitle(), QStringLiteral("ZRMX Ver.6")); }
 
     void text_data() {
         QTest::addColumn<int>("number");
@@ -52,15 +52,15 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, detail);
         QFETCH(QString, text);
-        QCOMPARE(zorimex::errorReportText(AppError::make(number, path, detail)), text);
+        QCOMPARE(zorimex::failure::ErrorReportText(AppError::make(number, path, detail)), text);
     }
 
     void everyReportedNumberHasItsOwnDescription() {
         const int numbers[] = {53, 57, 61, 62, 75, 76, 429};
         QSet<QString> descriptions;
         for (int number : numbers)
-            descriptions.insert(zorimex::describeErrorNumber(number));
-        descriptions.insert(zorimex::describeErrorNumber(0));
+            descriptions.insert(zorimex::failure::DescribeErrorNumber(number));
+        descriptions.insert(zorimex::failure::DescribeErrorNumber(0));
         QCOMPARE(descriptions.size(), 8);
     }
 };

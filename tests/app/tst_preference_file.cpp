@@ -24,12 +24,12 @@
 #include <unistd.h>
 #endif
 
-using zorimex::AppError;
-using zorimex::DriveRoot;
-using zorimex::DurableWriter;
-using zorimex::PreferenceFile;
+using zorimex::failure::AppError;
+using zorimex::preferences::DriveRoot;
+using zorimex::preferences::DurableWriter;
+using zorimex::preferences::PreferenceFile;
 using namespace zorimex::test;
-namespace error_number = zorimex::error_number;
+namespace error_number = zorimex::failure::error_number;
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 
@@ -38,12 +38,12 @@ namespace {
 #ifndef Q_OS_WIN
 // Opens the temporary file only after taking its name, the first time, as another writer might.
 QByteArray g_takenName;
-int openAfterTakingTheName(const char* path, int flags, mode_t mode) {
+int OpenAfterTakingTheName(const char* path, int flags, mode_t mode) {
     if (g_takenName.isEmpty()) {
         g_takenName = path;
         ::close(::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600));
     }
-    return zorimex::PosixFileCalls::system().open(path, flags, mode);
+    return zorimex::preferences::PosixFileCalls::system().open(path, flags, mode);
 }
 #endif
 
@@ -128,25 +128,25 @@ private slots:
     void readFailures_data() {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<int>("number");
-        QTest::newRow("no folder: path not found") << "no folder" << error_number::PathNotFound;
+        QTest::newRow("no folder: path not found") << "no folder" << error_number::kPathNotFound;
         QTest::newRow("no Program Files either")
-            << "no drive folders" << error_number::PathNotFound;
+            << "no drive folders" << error_number::kPathNotFound;
         QTest::newRow("a file where the folder belongs")
-            << "file as folder" << error_number::PathNotFound;
+            << "file as folder" << error_number::kPathNotFound;
         QTest::newRow("folder without file: file not found")
-            << "no file" << error_number::FileNotFound;
+            << "no file" << error_number::kFileNotFound;
 #ifndef Q_OS_WIN // links, pipes and unreadable files are POSIX things
         QTest::newRow("dangling link: file not found")
-            << "dangling link" << error_number::FileNotFound;
+            << "dangling link" << error_number::kFileNotFound;
 #endif
-        QTest::newRow("empty file: input past end") << "empty" << error_number::InputPastEnd;
+        QTest::newRow("empty file: input past end") << "empty" << error_number::kInputPastEnd;
         QTest::newRow("a folder named or.txt: access error")
-            << "folder as file" << error_number::PathFileAccess;
+            << "folder as file" << error_number::kPathFileAccess;
 #ifndef Q_OS_WIN
         QTest::newRow("a pipe named or.txt: access error, no hang")
-            << "pipe" << error_number::PathFileAccess;
+            << "pipe" << error_number::kPathFileAccess;
         QTest::newRow("unreadable file: access error")
-            << "unreadable" << error_number::PathFileAccess;
+            << "unreadable" << error_number::kPathFileAccess;
 #endif
     }
     void readFailures() {
@@ -189,9 +189,9 @@ private slots:
     void invalidDriveRootFindsNothing() {
         const PreferenceFile nowhere{DriveRoot(QString())};
         QVERIFY(nowhere.path().isEmpty());
-        QCOMPARE(nowhere.read().error->number, error_number::PathNotFound);
-        QCOMPARE(nowhere.write('Y')->number, error_number::PathNotFound);
-        QCOMPARE(nowhere.ensureInstalled()->number, error_number::PathNotFound);
+        QCOMPARE(nowhere.read().error->number, error_number::kPathNotFound);
+        QCOMPARE(nowhere.write('Y')->number, error_number::kPathNotFound);
+        QCOMPARE(nowhere.ensureInstalled()->number, error_number::kPathNotFound);
         QVERIFY(!QFileInfo::exists(QStringLiteral("Program Files/Zorimex 2002")));
     }
 
@@ -207,8 +207,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("readNumber");
         QTest::newRow("no file stays missing")
-            << false << QByteArray() << error_number::FileNotFound;
-        QTest::newRow("empty stays empty") << true << QByteArray() << error_number::InputPastEnd;
+            << false << QByteArray() << error_number::kFileNotFound;
+        QTest::newRow("empty stays empty") << true << QByteArray() << error_number::kInputPastEnd;
         QTest::newRow("answer kept") << true << QByteArray("N\r\n") << 0;
     }
     void installationLeavesAnExistingFolderAlone() {
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(WriteFileBytes(drive().filePath(QStringLiteral("Program Files")), "in the way"));
         const auto error = preferences().ensureInstalled();
         QVERIFY(error);
-        QCOMPARE(error->number, error_number::PathFileAccess);
+        QCOMPARE(error->number, error_number::kPathFileAccess);
         QCOMPARE(error->path, folder());
     }
 
@@ -321,7 +321,7 @@ private slots:
         QVERIFY(QDir().mkpath(drive().filePath(QStringLiteral("Program Files"))));
         const auto error = preferences().write('Y');
         QVERIFY(error);
-        QCOMPARE(error->number, error_number::PathNotFound);
+        QCOMPARE(error->number, error_number::kPathNotFound);
         QCOMPARE(error->path, file());
         QVERIFY(!QFileInfo::exists(folder())); // nothing created on the way
     }
@@ -331,7 +331,7 @@ private slots:
         QVERIFY(WriteFileBytes(file() + QStringLiteral("/inside.txt"), "kept"));
         const auto error = preferences().write('Y');
         QVERIFY(error);
-        QCOMPARE(error->number, error_number::PathFileAccess);
+        QCOMPARE(error->number, error_number::kPathFileAccess);
         QVERIFY(QFileInfo(file()).isDir());
         QCOMPARE(FileBytes(file() + QStringLiteral("/inside.txt")), QByteArray("kept"));
         QCOMPARE(StrayEntries(folder()), QStringList());
@@ -348,7 +348,7 @@ private slots:
             error = preferences().write('Y');
         }
         QVERIFY(error);
-        QCOMPARE(error->number, error_number::PathFileAccess);
+        QCOMPARE(error->number, error_number::kPathFileAccess);
         QCOMPARE(FileBytes(file()), QByteArray("U\r\n"));
     }
 
@@ -358,37 +358,38 @@ private slots:
         QTest::addColumn<int>("number");
 #ifdef Q_OS_WIN
         QTest::newRow("disk full on write")
-            << FailingCall::Write << int(ERROR_DISK_FULL) << error_number::DiskFull;
-        QTest::newRow("quota on write") << FailingCall::Write << 1295 << error_number::DiskFull;
+            << FailingCall::Write << int(ERROR_DISK_FULL) << error_number::kDiskFull;
+        QTest::newRow("quota on write") << FailingCall::Write << 1295 << error_number::kDiskFull;
         QTest::newRow("device error on write")
-            << FailingCall::Write << int(ERROR_CRC) << error_number::DeviceIo;
+            << FailingCall::Write << int(ERROR_CRC) << error_number::kDeviceIo;
         QTest::newRow("disk full after one byte")
-            << FailingCall::ShortWrite << int(ERROR_HANDLE_DISK_FULL) << error_number::DiskFull;
+            << FailingCall::ShortWrite << int(ERROR_HANDLE_DISK_FULL) << error_number::kDiskFull;
         QTest::newRow("device error on flush")
-            << FailingCall::Sync << int(ERROR_IO_DEVICE) << error_number::DeviceIo;
+            << FailingCall::Sync << int(ERROR_IO_DEVICE) << error_number::kDeviceIo;
         QTest::newRow("disk full on close")
-            << FailingCall::Close << int(ERROR_DISK_FULL) << error_number::DiskFull;
+            << FailingCall::Close << int(ERROR_DISK_FULL) << error_number::kDiskFull;
         QTest::newRow("file in use on replace")
-            << FailingCall::Rename << int(ERROR_SHARING_VIOLATION) << error_number::PathFileAccess;
+            << FailingCall::Rename << int(ERROR_SHARING_VIOLATION) << error_number::kPathFileAccess;
         QTest::newRow("write-protected on replace")
-            << FailingCall::Rename << int(ERROR_WRITE_PROTECT) << error_number::PathFileAccess;
+            << FailingCall::Rename << int(ERROR_WRITE_PROTECT) << error_number::kPathFileAccess;
 #else
         QTest::newRow("read-only file system on open")
-            << FailingCall::Open << EROFS << error_number::PathFileAccess;
+            << FailingCall::Open << EROFS << error_number::kPathFileAccess;
         QTest::newRow("no space for the temporary file on open")
-            << FailingCall::Open << ENOSPC << error_number::DiskFull;
+            << FailingCall::Open << ENOSPC << error_number::kDiskFull;
         QTest::newRow("disk full on write")
-            << FailingCall::Write << ENOSPC << error_number::DiskFull;
-        QTest::newRow("quota on write") << FailingCall::Write << EDQUOT << error_number::DiskFull;
+            << FailingCall::Write << ENOSPC << error_number::kDiskFull;
+        QTest::newRow("quota on write") << FailingCall::Write << EDQUOT << error_number::kDiskFull;
         QTest::newRow("device error on write")
-            << FailingCall::Write << EIO << error_number::DeviceIo;
+            << FailingCall::Write << EIO << error_number::kDeviceIo;
         QTest::newRow("disk full after one byte")
-            << FailingCall::ShortWrite << ENOSPC << error_number::DiskFull;
-        QTest::newRow("device error on sync") << FailingCall::Sync << EIO << error_number::DeviceIo;
+            << FailingCall::ShortWrite << ENOSPC << error_number::kDiskFull;
+        QTest::newRow("device error on sync")
+            << FailingCall::Sync << EIO << error_number::kDeviceIo;
         QTest::newRow("disk full on close")
-            << FailingCall::Close << ENOSPC << error_number::DiskFull;
+            << FailingCall::Close << ENOSPC << error_number::kDiskFull;
         QTest::newRow("read-only file system on rename")
-            << FailingCall::Rename << EROFS << error_number::PathFileAccess;
+            << FailingCall::Rename << EROFS << error_number::kPathFileAccess;
 #endif
     }
     void writeFailingPartWayKeepsTheOldContent() {
@@ -414,8 +415,8 @@ private slots:
     void writeTakesAnotherTemporaryNameWhenOneIsTaken() {
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(WriteFileBytes(file(), "U\r\n"));
-        zorimex::PosixFileCalls calls = zorimex::PosixFileCalls::system();
-        calls.open = openAfterTakingTheName;
+        zorimex::preferences::PosixFileCalls calls = zorimex::preferences::PosixFileCalls::system();
+        calls.open = OpenAfterTakingTheName;
         g_takenName.clear();
         const PreferenceFile file{DriveRoot(drive().path()), DurableWriter(calls)};
 

@@ -32,17 +32,17 @@ namespace {
 const QString kProgram = QStringLiteral(ZORIMEX_PROGRAM);
 
 /// The drive root the program finds below a per-user data folder.
-QString driveRootIn(const QString& dataHome) {
+QString DriveRootIn(const QString& dataHome) {
     return dataHome + QStringLiteral("/Zorimex");
 }
 
-QString preferencePath(const QString& dataHome) {
-    return PreferenceFile(DriveRoot(driveRootIn(dataHome))).path();
+QString PreferencePath(const QString& dataHome) {
+    return preferences::PreferenceFile(preferences::DriveRoot(DriveRootIn(dataHome))).path();
 }
 
 /// The environment a user's session would give the program, with the per-user data folder
 /// (Qt's own variable) pointing at dataHome and nothing of a desktop.
-QProcessEnvironment programEnvironment(const QString& dataHome) {
+QProcessEnvironment ProgramEnvironment(const QString& dataHome) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
                              "QTWEBENGINE_CHROMIUM_FLAGS", "QTWEBENGINE_DISABLE_SANDBOX"})
@@ -52,7 +52,7 @@ QProcessEnvironment programEnvironment(const QString& dataHome) {
 }
 
 /// The names of pid's child processes.
-QStringList childrenOf(qint64 pid) {
+QStringList ChildrenOf(qint64 pid) {
     QStringList names;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
     for (const QString& entry : entries) {
@@ -73,7 +73,7 @@ QStringList childrenOf(qint64 pid) {
     return names;
 }
 
-void stop(QProcess& process) {
+void Stop(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
         return;
     process.terminate();
@@ -105,7 +105,7 @@ public:
             return;
         display_ = QStringLiteral(":") + QString::fromLatin1(number.trimmed());
     }
-    ~XServer() { stop(server_); }
+    ~XServer() { Stop(server_); }
     QString display() const { return display_; }
 
     /// Runs xdotool on this display; its output, or nothing when it failed.
@@ -221,7 +221,7 @@ private slots:
              {std::pair{QStringLiteral("C.UTF-8"), english},
               std::pair{QStringLiteral("ja_JP.UTF-8"), japanese}}) {
             QTemporaryDir dataHome;
-            QProcessEnvironment environment = programEnvironment(dataHome.path());
+            QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
             for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
                 environment.remove(QString::fromLatin1(name));
             environment.insert(QStringLiteral("LANG"), locale);
@@ -262,9 +262,9 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, afterStart);
         QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), prepared, content));
+        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), prepared, content));
         QProcess program;
-        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         program.setProcessEnvironment(environment);
         program.start(kProgram, {});
@@ -277,9 +277,9 @@ private slots:
         const auto libraries = LoadedLibraries(pid);
         QVERIFY(libraries);
         QVERIFY(!HasWebEngine(*libraries));
-        QCOMPARE(childrenOf(pid), QStringList());
-        QCOMPARE(FileBytes(preferencePath(dataHome.path())), afterStart);
-        stop(program);
+        QCOMPARE(ChildrenOf(pid), QStringList());
+        QCOMPARE(FileBytes(PreferencePath(dataHome.path())), afterStart);
+        Stop(program);
     }
 
     // On a real X server: the windows a user sees after start-up, and the failure reports, which
@@ -318,9 +318,9 @@ private slots:
             ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir temporary;
         const QString dataHome = temporary.path();
-        QVERIFY(PrepareDrive(driveRootIn(dataHome), prepared, content));
+        QVERIFY(PrepareDrive(DriveRootIn(dataHome), prepared, content));
         QProcess program;
-        QProcessEnvironment environment = programEnvironment(dataHome);
+        QProcessEnvironment environment = ProgramEnvironment(dataHome);
         environment.insert(QStringLiteral("DISPLAY"), x.display());
         // A "Y" run starts the web engine, which as root (CI) runs only without its sandbox.
         environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
@@ -346,7 +346,7 @@ private slots:
         if (reportNumber == 0) {
             QCOMPARE(program.state(), QProcess::Running);
             QCOMPARE((errors += program.readAllStandardError()).contains("zorimex: "), false);
-            stop(program);
+            Stop(program);
             return;
         }
         const auto box = x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
@@ -389,15 +389,15 @@ private slots:
         if (const char* missing = DesktopMissing(x))
             ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, content));
+        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), DriveHolds::FileWithContent, content));
         QProcess program;
-        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
         program.setProcessEnvironment(environment);
         program.start(kProgram, {});
         QVERIFY(program.waitForStarted(10000));
         const qint64 pid = program.processId();
-        const auto cleanUp = qScopeGuard([&] { stop(program); });
+        const auto cleanUp = qScopeGuard([&] { Stop(program); });
 
         QVERIFY(XServer::waitUntil(
             [&] { return x.visibleWindowTitles(pid).size() == visibleWindows; }, 30000));
@@ -408,7 +408,7 @@ private slots:
             QVERIFY(dialog);
             QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *dialog,
                                QStringLiteral("key"), QStringLiteral("Return")}));
-            QTRY_COMPARE_WITH_TIMEOUT(FileBytes(preferencePath(dataHome.path())), afterStart,
+            QTRY_COMPARE_WITH_TIMEOUT(FileBytes(PreferencePath(dataHome.path())), afterStart,
                                       10000);
             QVERIFY(
                 XServer::waitUntil([&] { return x.visibleWindowTitles(pid).size() == 1; }, 10000));
@@ -419,8 +419,8 @@ private slots:
         QVERIFY(libraries);
         QVERIFY(!HasWebEngine(*libraries));
         QVERIFY(!HasGlDriver(*libraries));
-        QCOMPARE(childrenOf(pid), QStringList());
-        QCOMPARE(FileBytes(preferencePath(dataHome.path())), afterStart);
+        QCOMPARE(ChildrenOf(pid), QStringList());
+        QCOMPARE(FileBytes(PreferencePath(dataHome.path())), afterStart);
     }
 
     // A display on which no OpenGL context can be made cannot show a browser view (its window
@@ -433,9 +433,9 @@ private slots:
         if (const char* missing = DesktopMissing(x))
             ZORIMEX_SKIP(QString::fromLatin1(missing));
         QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
+        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
         QProcess program;
-        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
         environment.insert(QStringLiteral("DISPLAY"), x.display());
         // Qt's own switch: neither GLX nor EGL, as on an X server without OpenGL.
         environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
@@ -447,7 +447,7 @@ private slots:
         program.start(kProgram, {});
         QVERIFY(program.waitForStarted(10000));
         const qint64 pid = program.processId();
-        const auto cleanUp = qScopeGuard([&] { stop(program); });
+        const auto cleanUp = qScopeGuard([&] { Stop(program); });
 
         QVERIFY(XServer::waitUntil([&] { return x.visibleWindowTitles(pid).size() == 1; }, 30000));
         const auto startupWindow =
@@ -469,7 +469,7 @@ private slots:
         const auto libraries = LoadedLibraries(pid);
         QVERIFY(libraries);
         QVERIFY(!HasWebEngine(*libraries));
-        QCOMPARE(childrenOf(pid), QStringList());
+        QCOMPARE(ChildrenOf(pid), QStringList());
 #endif
     }
 
@@ -505,9 +505,9 @@ private slots:
         served = served.mid(served.indexOf('\n') + 1);
 
         QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(driveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
+        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
         QProcess program;
-        QProcessEnvironment environment = programEnvironment(dataHome.path());
+        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         // Running as root in CI: the engine's sandbox is off for the test only.
         environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
@@ -521,8 +521,8 @@ private slots:
         QVERIFY(program.waitForStarted(10000));
         const qint64 pid = program.processId();
         const auto cleanUp = qScopeGuard([&] {
-            stop(program);
-            stop(server);
+            Stop(program);
+            Stop(server);
         });
 
         const QUrl latest(QString::fromLatin1(zorimex::ui::kLatestVersionPage));
@@ -533,9 +533,9 @@ private slots:
                                  90000);
         QVERIFY2(served.contains(pageRequest + '\n'), served.constData());
         QVERIFY(HasWebEngine(LoadedLibraries(pid).value_or(QByteArray())));
-        QVERIFY(childrenOf(pid).contains(QStringLiteral("QtWebEngineProc")));
+        QVERIFY(ChildrenOf(pid).contains(QStringLiteral("QtWebEngineProc")));
         QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(FileBytes(preferencePath(dataHome.path())), QByteArray("Y\r\n"));
+        QCOMPARE(FileBytes(PreferencePath(dataHome.path())), QByteArray("Y\r\n"));
 #endif
     }
 };

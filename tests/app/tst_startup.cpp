@@ -17,7 +17,7 @@ using namespace zorimex::app::test;
 
 namespace {
 
-void clickOk() {
+void ClickOk() {
     Click<ui::Form1>(QStringLiteral("Command1"));
 }
 
@@ -81,7 +81,7 @@ private slots:
             QCOMPARE(LoadedPane()->requestedUrl(), kLatest);
 
         // "OK" leads every state to the main window; an unanswered dialog stays.
-        clickOk();
+        ClickOk();
         const bool dialogOpen = windowsAfterStart.contains(QLatin1String("Form7"));
         QCOMPARE(WindowState(),
                  dialogOpen ? QStringLiteral("Form2 Form7") : QStringLiteral("Form2"));
@@ -121,7 +121,7 @@ private slots:
                                       ? drive.root() + QStringLiteral("/plain-file")
                                       : drive.root();
         QVERIFY(PrepareDrive(driveRoot, setup, content));
-        const PreferenceFile preferences{DriveRoot(driveRoot)};
+        const preferences::PreferenceFile preferences{preferences::DriveRoot(driveRoot)};
         MessageBoxWatcher watcher;
 
         QCOMPARE(StartLikeMain(preferences).value_or(0), app::kStartupFailed);
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(drive.writeFile("Y\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
         QCOMPARE(LoadedPane()->content(), nullptr);
-        clickOk(); // no event has been handled yet: nothing is painted
+        ClickOk(); // no event has been handled yet: nothing is painted
         QVERIFY(LoadedPane()->content() != nullptr);
         QWidget* const started = LoadedPane()->content();
         QCoreApplication::processEvents();

@@ -19,9 +19,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: %s <drive root folder> <Y|N>\n", argv[0]);
         return 2;
     }
-    const zorimex::PreferenceFile file{zorimex::DriveRoot(QString::fromLocal8Bit(argv[1]))};
+    const zorimex::preferences::PreferenceFile file{
+        zorimex::preferences::DriveRoot(QString::fromLocal8Bit(argv[1]))};
     if (const auto error = file.write(argv[2][0])) {
-        std::fprintf(stderr, "%s\n", zorimex::errorReportText(*error).toUtf8().constData());
+        std::fprintf(stderr, "%s\n",
+                     zorimex::failure::ErrorReportText(*error).toUtf8().constData());
         return 1;
     }
     return 0;

@@ -22,8 +22,8 @@
 #include <cerrno>
 #include <vector>
 
-using zorimex::DriveRoot;
-using zorimex::PreferenceFile;
+using zorimex::preferences::DriveRoot;
+using zorimex::preferences::PreferenceFile;
 using namespace zorimex::test;
 using namespace std::chrono_literals;
 
@@ -32,15 +32,15 @@ namespace {
 const QString kWriter = QStringLiteral(ZORIMEX_PREFERENCE_WRITER);
 
 /// The file's content after a whole write of `answer`.
-QByteArray line(char answer) {
+QByteArray Line(char answer) {
     return QByteArray(1, answer) + "\r\n";
 }
 
-bool isWholeValue(const QByteArray& bytes) {
+bool IsWholeValue(const QByteArray& bytes) {
     return bytes == "U\r\n" || bytes == "Y\r\n" || bytes == "N\r\n";
 }
 
-quint32 seedFromEnvironment(quint32 fallback) {
+quint32 SeedFromEnvironment(quint32 fallback) {
     bool ok = false;
     const quint32 seed = qEnvironmentVariable("ZORIMEX_DURABILITY_SEED").toUInt(&ok);
     return ok ? seed : fallback;
@@ -103,14 +103,14 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
         const WriterRun run = RunWriter(kWriter, root.path(), answer);
         QVERIFY2(run.started, run.errorText.constData());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(FileBytes(file.path()), line(answer));
+        QCOMPARE(FileBytes(file.path()), Line(answer));
         durations.push_back(run.elapsed);
     }
     std::sort(durations.begin(), durations.end());
     const auto typical = durations[durations.size() / 2];
     const auto span = typical + typical / 5;
 
-    const quint32 seed = seedFromEnvironment(20020601);
+    const quint32 seed = SeedFromEnvironment(20020601);
     qInfo("seed %u (ZORIMEX_DURABILITY_SEED overrides); an undisturbed write takes %lld us", seed,
           static_cast<long long>(typical.count()));
     QRandomGenerator random(seed);
@@ -141,9 +141,9 @@ void PreferenceDurabilityTest::killedWriterLeavesWholeValue() {
         const QByteArray after = FileBytes(file.path());
         const QString where =
             QStringLiteral("run %1, kill after %2 us").arg(runs).arg(delay.count());
-        QVERIFY2(isWholeValue(after), qPrintable(where + QStringLiteral(": or.txt holds ") +
+        QVERIFY2(IsWholeValue(after), qPrintable(where + QStringLiteral(": or.txt holds ") +
                                                  QString::fromLatin1(after.toPercentEncoding())));
-        QVERIFY2(after == before || after == line(answer), qPrintable(where));
+        QVERIFY2(after == before || after == Line(answer), qPrintable(where));
 
         // Whatever a killed writer left behind must not disturb the next start's reading.
         const auto read = file.read();
@@ -210,8 +210,8 @@ void PreferenceDurabilityTest::fullDiskKeepsOldValue() {
     QCOMPARE(run.exitCode, 1);
     const QString report = QString::fromUtf8(run.errorText);
     qInfo("the writer reported: %s", qPrintable(report.simplified()));
-    const QString expected = zorimex::errorReportText(
-        zorimex::AppError::make(zorimex::error_number::DiskFull, file.path()));
+    const QString expected = zorimex::failure::ErrorReportText(
+        zorimex::failure::AppError::make(zorimex::failure::error_number::kDiskFull, file.path()));
     // The report begins with the number and description and names the file; the system's own
     // wording of the cause follows.
     QVERIFY2(report.startsWith(expected), qPrintable(report));

@@ -16,14 +16,14 @@ extern char** environ;
 namespace zorimex::test {
 namespace {
 
-void sleepFor(std::chrono::microseconds delay) {
+void SleepFor(std::chrono::microseconds delay) {
     timespec rest{static_cast<time_t>(delay.count() / 1000000),
                   static_cast<long>((delay.count() % 1000000) * 1000)};
     while (::nanosleep(&rest, &rest) != 0 && errno == EINTR) {
     }
 }
 
-QByteArray readAll(int fd) {
+QByteArray ReadAll(int fd) {
     QByteArray bytes;
     char buffer[4096];
     for (;;) {
@@ -74,12 +74,12 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
         const auto remaining = *killAfter - std::chrono::duration_cast<std::chrono::microseconds>(
                                                 std::chrono::steady_clock::now() - start);
         if (remaining.count() > 0)
-            sleepFor(remaining);
+            SleepFor(remaining);
         ::kill(child, SIGKILL); // a child that has already exited is a zombie: harmless
     }
     // stderr is small (one report at most), so reading it to its end before waiting cannot block
     // the child on a full pipe.
-    run.errorText = readAll(errorPipe[0]);
+    run.errorText = ReadAll(errorPipe[0]);
     ::close(errorPipe[0]);
 
     int status = 0;

@@ -17,7 +17,7 @@ namespace {
 constexpr UINT kKilledExitCode = 0xDEAD;
 
 // Which call failed and why, for a run that could not start the writer.
-QByteArray failureText(const char* call) {
+QByteArray FailureText(const char* call) {
     const DWORD error = GetLastError();
     wchar_t* message = nullptr;
     FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -29,13 +29,13 @@ QByteArray failureText(const char* call) {
            QByteArray::number(static_cast<qulonglong>(error)) + " " + text.toUtf8();
 }
 
-std::wstring quoted(const QString& argument) {
+std::wstring Quoted(const QString& argument) {
     return L"\"" + QDir::toNativeSeparators(argument).toStdWString() + L"\"";
 }
 
 // What the exited writer left in the pipe; not read to the pipe's end, which another process
 // holding an inherited write end could put off indefinitely.
-QByteArray readWaiting(HANDLE pipe) {
+QByteArray ReadWaiting(HANDLE pipe) {
     QByteArray bytes;
     char buffer[4096];
     DWORD waiting = 0;
@@ -55,7 +55,7 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     HANDLE errorRead = nullptr;
     HANDLE errorWrite = nullptr;
     if (!CreatePipe(&errorRead, &errorWrite, &inheritable, 0)) {
-        run.errorText = failureText("CreatePipe");
+        run.errorText = FailureText("CreatePipe");
         return run;
     }
     SetHandleInformation(errorRead, HANDLE_FLAG_INHERIT, 0);
@@ -65,7 +65,7 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = errorWrite;
     std::wstring commandLine =
-        quoted(writer) + L" " + quoted(driveRoot) + L" " + static_cast<wchar_t>(answer);
+        Quoted(writer) + L" " + Quoted(driveRoot) + L" " + static_cast<wchar_t>(answer);
     PROCESS_INFORMATION child{};
 
     // Without a console: Wine gives a console program a console host of its own, which outlives
@@ -74,7 +74,7 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
                                         DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
     if (!created)
-        run.errorText = failureText("CreateProcessW");
+        run.errorText = FailureText("CreateProcessW");
     CloseHandle(errorWrite);
     if (!created) {
         CloseHandle(errorRead);
@@ -93,7 +93,7 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     // stderr is small (one report at most), so the pipe's buffer holds it all and waiting first
     // cannot block the writer on a full pipe.
     WaitForSingleObject(child.hProcess, INFINITE);
-    run.errorText = readWaiting(errorRead);
+    run.errorText = ReadWaiting(errorRead);
     CloseHandle(errorRead);
     run.elapsed = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);

@@ -10,12 +10,12 @@ namespace {
 constexpr int twipsPerPixel = 15;
 constexpr int buttonTwips = 255;
 
-bool isLandColour(const QString& colour) {
+bool IsLandColour(const QString& colour) {
     return colour.compare(QLatin1String("#00FF00"), Qt::CaseInsensitive) == 0;
 }
 
 /// Reads the <rect> inside the current <property name="geometry"> element.
-QRect readRect(QXmlStreamReader& xml) {
+QRect ReadRect(QXmlStreamReader& xml) {
     QRect rect;
     while (xml.readNextStartElement()) {
         if (xml.name() != QLatin1String("rect")) {
@@ -38,7 +38,7 @@ QRect readRect(QXmlStreamReader& xml) {
 }
 
 /// Reads one QRadioButton element (the reader stands on its start tag).
-MapButton readRadioButton(QXmlStreamReader& xml) {
+MapButton ReadRadioButton(QXmlStreamReader& xml) {
     MapButton button;
     button.name = xml.attributes().value(QLatin1String("name")).toString();
     while (xml.readNextStartElement()) {
@@ -48,13 +48,13 @@ MapButton readRadioButton(QXmlStreamReader& xml) {
         }
         const auto property = xml.attributes().value(QLatin1String("name"));
         if (property == QLatin1String("geometry")) {
-            const QRect rect = readRect(xml);
+            const QRect rect = ReadRect(xml);
             button.left = rect.left();
             button.top = rect.top();
             button.size = rect.width();
         } else if (property == QLatin1String("backColor")) {
             xml.readNextStartElement();
-            button.onLand = isLandColour(xml.readElementText());
+            button.onLand = IsLandColour(xml.readElementText());
             xml.skipCurrentElement();
         } else {
             xml.skipCurrentElement();
@@ -65,7 +65,7 @@ MapButton readRadioButton(QXmlStreamReader& xml) {
 
 } // namespace
 
-QList<MapButton> mapButtonsFromForm(const QString& uiPath, int mapWidth, int mapHeight) {
+QList<MapButton> MapButtonsFromForm(const QString& uiPath, int mapWidth, int mapHeight) {
     QFile file(uiPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -76,7 +76,7 @@ QList<MapButton> mapButtonsFromForm(const QString& uiPath, int mapWidth, int map
         if (!xml.isStartElement() || xml.name() != QLatin1String("widget") ||
             xml.attributes().value(QLatin1String("class")) != QLatin1String("QRadioButton"))
             continue;
-        const MapButton button = readRadioButton(xml);
+        const MapButton button = ReadRadioButton(xml);
         // Option1 hides behind the close button, off the map.
         const bool onMap =
             button.left + button.size <= mapWidth && button.top + button.size <= mapHeight;
@@ -88,7 +88,7 @@ QList<MapButton> mapButtonsFromForm(const QString& uiPath, int mapWidth, int map
     return buttons;
 }
 
-QList<MapButton> mapButtonsFromGeneratorTable(const QString& csvPath) {
+QList<MapButton> MapButtonsFromGeneratorTable(const QString& csvPath) {
     QFile file(csvPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};

@@ -18,8 +18,8 @@ Q_DECLARE_METATYPE(MapButton)
 
 /// The map buttons (Option2 and up, only those inside the map) of a Designer .ui file, in file
 /// order; empty when the file cannot be read or parsed.
-QList<MapButton> mapButtonsFromForm(const QString& uiPath, int mapWidth, int mapHeight);
+QList<MapButton> MapButtonsFromForm(const QString& uiPath, int mapWidth, int mapHeight);
 
 /// The map buttons of the map generator's table (CSV with twip positions), in file order;
 /// empty when the file cannot be read.
-QList<MapButton> mapButtonsFromGeneratorTable(const QString& csvPath);
+QList<MapButton> MapButtonsFromGeneratorTable(const QString& csvPath);

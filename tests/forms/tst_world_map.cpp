@@ -15,26 +15,26 @@ constexpr QRgb land = 0xFF00FF00u;
 constexpr double minimumSquareLand = 0.6;
 constexpr double maximumCoastDistance = 9.0; // px from a sea button's centre to land
 
-bool isLand(const QImage& map, int x, int y) {
+bool IsLand(const QImage& map, int x, int y) {
     return map.pixel(x, y) == land;
 }
 
 // `scale` 2 reads the map drawn for high-density screens, where a button covers twice as many
 // pixels each way.
-double squareLandShare(const QImage& map, const MapButton& button, int scale) {
+double SquareLandShare(const QImage& map, const MapButton& button, int scale) {
     int count = 0;
     const int side = button.size * scale;
     for (int y = button.top * scale; y < button.top * scale + side; ++y)
         for (int x = button.left * scale; x < button.left * scale + side; ++x)
-            count += isLand(map, x, y) ? 1 : 0;
+            count += IsLand(map, x, y) ? 1 : 0;
     return count / double(side * side);
 }
 
-double distanceToLand(const QImage& map, int cx, int cy) {
+double DistanceToLand(const QImage& map, int cx, int cy) {
     double best = INFINITY;
     for (int y = 0; y < map.height(); ++y)
         for (int x = 0; x < map.width(); ++x)
-            if (isLand(map, x, y))
+            if (IsLand(map, x, y))
                 best = std::min(best, std::hypot(double(x - cx), double(y - cy)));
     return best;
 }
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(reader.format(), QByteArray("gif"));
         map = reader.read().convertToFormat(QImage::Format_ARGB32);
         QVERIFY2(!map.isNull(), qPrintable(reader.errorString()));
-        buttons = mapButtonsFromForm(QStringLiteral(ZORIMEX_FORM4_UI), map.width(), map.height());
+        buttons = MapButtonsFromForm(QStringLiteral(ZORIMEX_FORM4_UI), map.width(), map.height());
         QCOMPARE(buttons.size(), 17);
         denseMap = QImage(QStringLiteral(ZORIMEX_PICTURES_DIR "/world_map@2x.gif"))
                        .convertToFormat(QImage::Format_ARGB32);
@@ -63,7 +63,7 @@ private slots:
 
     void generatorTableMatchesWindowDefinition() {
         // The map generator places countries by its own copy of the button table.
-        QList<MapButton> table = mapButtonsFromGeneratorTable(QStringLiteral(ZORIMEX_MAP_TABLE));
+        QList<MapButton> table = MapButtonsFromGeneratorTable(QStringLiteral(ZORIMEX_MAP_TABLE));
         QList<MapButton> form = buttons;
         const auto byName = [](const MapButton& a, const MapButton& b) { return a.name < b.name; };
         std::sort(table.begin(), table.end(), byName);
@@ -105,12 +105,12 @@ private slots:
         const int cx = (button.left + button.size / 2) * scale;
         const int cy = (button.top + button.size / 2) * scale;
         if (button.onLand) {
-            QVERIFY2(isLand(shown, cx, cy), "green-backed button's centre is not on land");
-            const double share = squareLandShare(shown, button, scale);
+            QVERIFY2(IsLand(shown, cx, cy), "green-backed button's centre is not on land");
+            const double share = SquareLandShare(shown, button, scale);
             QVERIFY2(share >= minimumSquareLand, qPrintable(QString::number(share)));
         } else {
             QVERIFY2(qAlpha(shown.pixel(cx, cy)) == 0, "blue-backed button's centre is not sea");
-            const double distance = distanceToLand(shown, cx, cy);
+            const double distance = DistanceToLand(shown, cx, cy);
             QVERIFY2(distance <= maximumCoastDistance * scale,
                      qPrintable(QString::number(distance)));
         }

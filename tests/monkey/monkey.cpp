@@ -55,7 +55,7 @@ constexpr qsizetype kLongestField = 3 * kHugeTextLength;
 const char* const kHookedProperty = "zorimexMonkeyHooked";
 
 /// The window number of a top-level window named Form1..Form7, else 0.
-int formNumberOf(const QObject* object) {
+int FormNumberOf(const QObject* object) {
     const auto* widget = qobject_cast<const QWidget*>(object);
     if (!widget || !widget->isWindow())
         return 0;
@@ -64,30 +64,30 @@ int formNumberOf(const QObject* object) {
     return match.hasMatch() ? match.captured(1).toInt() : 0;
 }
 
-bool isControl(const QWidget* widget) {
+bool IsControl(const QWidget* widget) {
     static const QRegularExpression controlName(
         QStringLiteral("^(Text|Command|Label|Option|Picture|Image|Line|cmdOK|WebBrowser)\\d*$"));
     return controlName.match(widget->objectName()).hasMatch();
 }
 
 /// The end commands that are buttons: the × of the start-up window and of the main window.
-bool isEndButton(const QWidget* control) {
-    const int form = formNumberOf(control->window());
+bool IsEndButton(const QWidget* control) {
+    const int form = FormNumberOf(control->window());
     return (form == 1 && control->objectName() == QLatin1String("Command2")) ||
            (form == 2 && control->objectName() == QLatin1String("Command5"));
 }
 
-std::string toCore(const QString& text) {
+std::string ToCore(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
 }
 
-QString fromCore(const std::string& text) {
+QString FromCore(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 /// A text short enough for a log line.
-QString shown(const QString& text) {
+QString Shown(const QString& text) {
     QString head = text.left(40);
     head.replace(QChar(0), QStringLiteral("\\0"));
     if (text.size() <= 40)
@@ -95,15 +95,15 @@ QString shown(const QString& text) {
     return QStringLiteral("\"%1...\" (%2 characters)").arg(head).arg(text.size());
 }
 
-QString describe(const QWidget* control) {
+QString Describe(const QWidget* control) {
     return QStringLiteral("%1.%2").arg(control->window()->objectName(), control->objectName());
 }
 
-QLineEdit* fieldOf(QWidget* mainWindow, int number) {
+QLineEdit* FieldOf(QWidget* mainWindow, int number) {
     return mainWindow->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
 }
 
-QPoint somewhereIn(QRandomGenerator& random, const QWidget* control) {
+QPoint SomewhereIn(QRandomGenerator& random, const QWidget* control) {
     const QRect area = control->rect();
     return {area.left() + static_cast<int>(random.bounded(qMax(1, area.width()))),
             area.top() + static_cast<int>(random.bounded(qMax(1, area.height())))};
@@ -186,7 +186,7 @@ bool Monkey::startProgram() {
     // What the installation or an earlier run left in the preference file.
     static const std::array<QByteArray, 6> firstLines = {"U", "U", "N", "Y", "y", "Y "};
     const QByteArray firstLine = firstLines.at(static_cast<std::size_t>(below(6)));
-    const PreferenceFile preferences{DriveRoot(driveRoot_)};
+    const preferences::PreferenceFile preferences{preferences::DriveRoot(driveRoot_)};
     QFile file(preferences.path());
     if (!QDir().mkpath(preferences.folderPath()) ||
         !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
@@ -232,7 +232,7 @@ void Monkey::finishProgram(int exitCode) {
             if (windows_.loaded(form))
                 fail(QStringLiteral("Form%1 is still loaded after an end command").arg(form));
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (formNumberOf(window))
+            if (FormNumberOf(window))
                 fail(QStringLiteral("%1 survived an end command").arg(window->objectName()));
     } else if (exitCode == 0) {
         ++statistics_.endedByLastWindow;
@@ -249,7 +249,7 @@ void Monkey::finishProgram(int exitCode) {
     windows_.destroyAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (formNumberOf(window))
+        if (FormNumberOf(window))
             fail(QStringLiteral("%1 outlived the program").arg(window->objectName()));
 }
 
@@ -277,7 +277,7 @@ void Monkey::step() {
     hookNewWindows();
     loadedBeforeEvent_.clear();
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (formNumberOf(window))
+        if (FormNumberOf(window))
             loadedBeforeEvent_.push_back({window});
     closesInLastEvent_ = 0;
     ++statistics_.events;
@@ -323,7 +323,7 @@ QList<QWidget*> Monkey::visibleWindows() const {
     QList<QWidget*> visible;
     for (int form = 1; form <= 7; ++form)
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (formNumberOf(window) == form && window->isVisible())
+            if (FormNumberOf(window) == form && window->isVisible())
                 visible << window;
     return visible;
 }
@@ -333,7 +333,7 @@ void Monkey::clickControl() {
     QWidget* window = windows.at(below(static_cast<int>(windows.size())));
     QList<QWidget*> controls;
     for (QWidget* child : window->findChildren<QWidget*>())
-        if (isControl(child) && child->isVisibleTo(window) && !isEndButton(child))
+        if (IsControl(child) && child->isVisibleTo(window) && !IsEndButton(child))
             controls << child;
     if (controls.isEmpty()) {
         log(QStringLiteral("click on %1, which has no control").arg(window->objectName()));
@@ -342,8 +342,8 @@ void Monkey::clickControl() {
     QWidget* control = controls.at(below(static_cast<int>(controls.size())));
     // Radio buttons react only on their circle; everything else anywhere inside.
     const QPoint where = qobject_cast<QRadioButton*>(control) ? control->rect().center()
-                                                              : somewhereIn(random_, control);
-    log(QStringLiteral("click %1 at (%2,%3)").arg(describe(control)).arg(where.x()).arg(where.y()));
+                                                              : SomewhereIn(random_, control);
+    log(QStringLiteral("click %1 at (%2,%3)").arg(Describe(control)).arg(where.x()).arg(where.y()));
     QTest::mouseClick(control, Qt::LeftButton, {}, where);
 }
 
@@ -363,8 +363,8 @@ void Monkey::chooseInSelectionWindow() {
         fail(QStringLiteral("the selection window has no %1").arg(name));
         return;
     }
-    const QPoint where = label ? somewhereIn(random_, control) : control->rect().center();
-    log(QStringLiteral("choose %1").arg(describe(control)));
+    const QPoint where = label ? SomewhereIn(random_, control) : control->rect().center();
+    log(QStringLiteral("choose %1").arg(Describe(control)));
     QTest::mouseClick(control, Qt::LeftButton, {}, where);
 }
 
@@ -373,7 +373,7 @@ void Monkey::typeIntoField() {
     // Mostly the amount and the rate, the fields a user has reason to type into.
     const int draw = below(100);
     const int number = draw < 50 ? 1 : draw < 65 ? 5 : 1 + below(11);
-    QLineEdit* edit = fieldOf(mainWindow, number);
+    QLineEdit* edit = FieldOf(mainWindow, number);
     const RandomText typed = MakeRandomText(random_);
     if (typed.kind == TextKind::Huge)
         ++statistics_.hugeTexts;
@@ -397,7 +397,7 @@ void Monkey::typeIntoField() {
     const int method = plainAscii ? below(3) : typed.text.size() <= 64 ? 1 + below(2) : 2;
     const char* how = method == 0 ? "types" : method == 1 ? "commits" : "pastes";
     log(QStringLiteral("%1 %2 %3 into Text%4 (%5)")
-            .arg(QLatin1String(how), QLatin1String(TextKindName(typed.kind)), shown(typed.text))
+            .arg(QLatin1String(how), QLatin1String(TextKindName(typed.kind)), Shown(typed.text))
             .arg(number)
             .arg(replace ? QStringLiteral("replacing all") : QStringLiteral("at %1").arg(from)));
     if (method == 0) {
@@ -414,9 +414,9 @@ void Monkey::typeIntoField() {
     if (edit->text() != expected)
         fail(QStringLiteral("Text%1 holds %2 after typing, not %3")
                  .arg(number)
-                 .arg(shown(edit->text()), shown(expected)));
+                 .arg(Shown(edit->text()), Shown(expected)));
     // Typing is the user's business; the model takes whatever the field now holds.
-    model_[*FieldFromNumber(number)] = toCore(edit->text());
+    model_[*FieldFromNumber(number)] = ToCore(edit->text());
 }
 
 void Monkey::pressKey() {
@@ -455,16 +455,16 @@ void Monkey::pressKey() {
         return;
     }
     QPointer<QLineEdit> field = qobject_cast<QLineEdit*>(target);
-    const int number = field && formNumberOf(field->window()) == 2
-                           ? FieldFromName(toCore(field->objectName())).has_value()
-                                 ? static_cast<int>(*FieldFromName(toCore(field->objectName())))
+    const int number = field && FormNumberOf(field->window()) == 2
+                           ? FieldFromName(ToCore(field->objectName())).has_value()
+                                 ? static_cast<int>(*FieldFromName(ToCore(field->objectName())))
                                  : 0
                            : 0;
-    log(QStringLiteral("%1 to %2").arg(QLatin1String(key.name), describe(target)));
+    log(QStringLiteral("%1 to %2").arg(QLatin1String(key.name), Describe(target)));
     QTest::keyClick(target, key.key, key.modifiers);
     if (number > 0 && key.edits && field) {
         followMainWindow();
-        model_[*FieldFromNumber(number)] = toCore(field->text());
+        model_[*FieldFromNumber(number)] = ToCore(field->text());
     }
 }
 
@@ -590,7 +590,7 @@ void Monkey::checkAfterEvent() {
     if (QWidget* modal = QApplication::activeModalWidget())
         fail(QStringLiteral("a modal window stayed open: %1").arg(modal->objectName()));
     if (answered_) {
-        const PreferenceFile preferences{DriveRoot(driveRoot_)};
+        const preferences::PreferenceFile preferences{preferences::DriveRoot(driveRoot_)};
         QFile file(preferences.path());
         const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : "<none>";
         if (content != QByteArray(1, *answered_) + "\r\n")
@@ -636,7 +636,7 @@ void Monkey::checkSelection() {
 void Monkey::checkWindowCounts() {
     std::array<int, 8> instances{};
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        const int form = formNumberOf(window);
+        const int form = FormNumberOf(window);
         if (!form)
             continue;
         ++instances.at(static_cast<std::size_t>(form));
@@ -657,16 +657,16 @@ void Monkey::checkMainWindowFields() {
     if (!mainWindow)
         return;
     for (int number = 1; number <= kFieldCount; ++number) {
-        const QLineEdit* edit = fieldOf(mainWindow, number);
+        const QLineEdit* edit = FieldOf(mainWindow, number);
         if (!edit) {
             fail(QStringLiteral("the main window has no Text%1").arg(number));
             return;
         }
         const std::string& expected = model_[*FieldFromNumber(number)];
-        if (toCore(edit->text()) != expected)
+        if (ToCore(edit->text()) != expected)
             fail(QStringLiteral("Text%1 holds %2 where the rules give %3")
                      .arg(number)
-                     .arg(shown(edit->text()), shown(fromCore(expected))));
+                     .arg(Shown(edit->text()), Shown(FromCore(expected))));
     }
 }
 
@@ -675,22 +675,22 @@ void Monkey::onMessageBoxShown(QMessageBox* box) {
         ++exactAmountBoxes_;
         ++statistics_.exactAmountMessages;
         const Message expected = ExactAmountMessage(model_);
-        if (toCore(box->text()) != expected.text || toCore(box->windowTitle()) != expected.title)
+        if (ToCore(box->text()) != expected.text || ToCore(box->windowTitle()) != expected.title)
             fail(QStringLiteral("the exact amount box shows %1 titled %2, not %3 titled %4")
-                     .arg(shown(box->text()), shown(box->windowTitle()),
-                          shown(fromCore(expected.text)), shown(fromCore(expected.title))));
+                     .arg(Shown(box->text()), Shown(box->windowTitle()),
+                          Shown(FromCore(expected.text)), Shown(FromCore(expected.title))));
         if (box->buttons().size() != 1 || box->icon() != QMessageBox::NoIcon || !box->isModal())
             fail(QStringLiteral("the exact amount box is not a modal box with one button"));
     } else if (browserFailuresDue_ > 0 && box->windowTitle() == QLatin1String(kApplicationTitle) &&
                box->text().startsWith(
-                   QStringLiteral("エラー %1:").arg(error_number::BrowserNotStarted))) {
+                   QStringLiteral("エラー %1:").arg(failure::error_number::kBrowserNotStarted))) {
         --browserFailuresDue_;
         ++statistics_.browserFailureReports;
     } else {
         fail(QStringLiteral("an unexpected message box: %1 %2")
-                 .arg(shown(box->windowTitle()), shown(box->text())));
+                 .arg(Shown(box->windowTitle()), Shown(box->text())));
     }
-    log(QStringLiteral("(message box %1 closed with OK)").arg(shown(box->text())));
+    log(QStringLiteral("(message box %1 closed with OK)").arg(Shown(box->text())));
     QTimer::singleShot(0, box, [box] {
         if (QAbstractButton* ok = box->button(QMessageBox::Ok))
             ok->click();
@@ -703,7 +703,7 @@ bool Monkey::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show) {
         if (auto* box = qobject_cast<QMessageBox*>(watched))
             onMessageBoxShown(box);
-    } else if (event->type() == QEvent::Close && formNumberOf(watched)) {
+    } else if (event->type() == QEvent::Close && FormNumberOf(watched)) {
         ++closesInLastEvent_;
         for (LoadedWindow& loaded : loadedBeforeEvent_)
             if (loaded.window == watched)

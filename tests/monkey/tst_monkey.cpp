@@ -23,14 +23,14 @@ QtMessageHandler g_testLogHandler = nullptr;
 
 // The offscreen platform cannot raise windows or pass on size hints and says so at every window
 // shown; those lines would bury everything else the run logs.
-void dropOffscreenPlatformNotes(QtMsgType type, const QMessageLogContext& context,
+void DropOffscreenPlatformNotes(QtMsgType type, const QMessageLogContext& context,
                                 const QString& message) {
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
     g_testLogHandler(type, context, message);
 }
 
-int eventsPerSeed() {
+int EventsPerSeed() {
     bool ok = false;
     const int events = qEnvironmentVariableIntValue("ZORIMEX_MONKEY_EVENTS", &ok);
     return ok && events > 0 ? events : kDefaultEvents;
@@ -44,7 +44,7 @@ class MonkeyTest : public QObject {
 private slots:
     void initTestCase() {
         zorimex::ui::PrepareApplication();
-        g_testLogHandler = qInstallMessageHandler(dropOffscreenPlatformNotes);
+        g_testLogHandler = qInstallMessageHandler(DropOffscreenPlatformNotes);
     }
     void cleanupTestCase() { qInstallMessageHandler(g_testLogHandler); }
     // The monkey's windows go with it.
@@ -61,11 +61,11 @@ void MonkeyTest::randomEventsKeepTheRules_data() {
     const auto seed =
         static_cast<quint32>(qEnvironmentVariable("ZORIMEX_MONKEY_SEED").toULong(&fromEnvironment));
     if (fromEnvironment) {
-        QTest::addRow("seed %u", seed) << seed << eventsPerSeed();
+        QTest::addRow("seed %u", seed) << seed << EventsPerSeed();
         return;
     }
     for (const quint32 fixed : {1u, 2u, 3u})
-        QTest::addRow("seed %u", fixed) << fixed << eventsPerSeed();
+        QTest::addRow("seed %u", fixed) << fixed << EventsPerSeed();
 }
 
 void MonkeyTest::randomEventsKeepTheRules() {

@@ -24,12 +24,12 @@ bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
 QStringList StrayEntries(const QString& folder) {
     QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
                                                  QDir::NoDotAndDotDot);
-    entries.removeAll(PreferenceFile::fileName());
+    entries.removeAll(preferences::PreferenceFile::fileName());
     return entries;
 }
 
 bool PrepareDrive(const QString& root, DriveHolds holds, const QByteArray& content) {
-    const PreferenceFile file{DriveRoot(root)};
+    const preferences::PreferenceFile file{preferences::DriveRoot(root)};
     switch (holds) {
     case DriveHolds::Nothing:
         return true;

@@ -15,7 +15,7 @@ bool g_failing = false;
 int g_failureCode = 0;
 
 // Whether the call fails now; if so, the system's error is set as the failing call sets it.
-bool failsNow() {
+bool FailsNow() {
     if (g_failing) {
 #ifdef Q_OS_WIN
         SetLastError(static_cast<DWORD>(g_failureCode));
@@ -28,61 +28,61 @@ bool failsNow() {
 
 // The first byte of every other write goes through, then the disk fails.
 bool g_wroteOne = false;
-bool shortWriteFailsNow() {
+bool ShortWriteFailsNow() {
     g_wroteOne = !g_wroteOne;
-    return !g_wroteOne && failsNow();
+    return !g_wroteOne && FailsNow();
 }
 
 #ifndef Q_OS_WIN
-const PosixFileCalls kReal = PosixFileCalls::system();
+const preferences::PosixFileCalls kReal = preferences::PosixFileCalls::system();
 
-int failingOpen(const char* path, int flags, mode_t mode) {
-    return failsNow() ? -1 : kReal.open(path, flags, mode);
+int FailingOpen(const char* path, int flags, mode_t mode) {
+    return FailsNow() ? -1 : kReal.open(path, flags, mode);
 }
-ssize_t failingWrite(int fd, const void* buffer, size_t count) {
-    return failsNow() ? -1 : kReal.write(fd, buffer, count);
+ssize_t FailingWrite(int fd, const void* buffer, size_t count) {
+    return FailsNow() ? -1 : kReal.write(fd, buffer, count);
 }
-ssize_t writeOneByteThenFail(int fd, const void* buffer, size_t count) {
-    if (shortWriteFailsNow())
+ssize_t WriteOneByteThenFail(int fd, const void* buffer, size_t count) {
+    if (ShortWriteFailsNow())
         return -1;
     return kReal.write(fd, buffer, g_failing && count > 0 ? 1 : count);
 }
-int failingFsync(int fd) {
-    return failsNow() ? -1 : kReal.fsync(fd);
+int FailingFsync(int fd) {
+    return FailsNow() ? -1 : kReal.fsync(fd);
 }
-int failingClose(int fd) {
+int FailingClose(int fd) {
     kReal.close(fd);
-    return failsNow() ? -1 : 0;
+    return FailsNow() ? -1 : 0;
 }
-int failingRename(const char* from, const char* to) {
-    return failsNow() ? -1 : kReal.rename(from, to);
+int FailingRename(const char* from, const char* to) {
+    return FailsNow() ? -1 : kReal.rename(from, to);
 }
 #else
-const WindowsFileCalls kReal = WindowsFileCalls::system();
+const preferences::WindowsFileCalls kReal = preferences::WindowsFileCalls::system();
 
-bool failingWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
-    return !failsNow() && kReal.write(file, buffer, count, written);
+bool FailingWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
+    return !FailsNow() && kReal.write(file, buffer, count, written);
 }
-bool writeOneByteThenFail(void* file, const void* buffer, unsigned long count,
+bool WriteOneByteThenFail(void* file, const void* buffer, unsigned long count,
                           unsigned long* written) {
-    return !shortWriteFailsNow() &&
+    return !ShortWriteFailsNow() &&
            kReal.write(file, buffer, g_failing && count > 0 ? 1 : count, written);
 }
-bool failingFlush(void* file) {
-    return !failsNow() && kReal.flush(file);
+bool FailingFlush(void* file) {
+    return !FailsNow() && kReal.flush(file);
 }
-bool failingClose(void* file) {
+bool FailingClose(void* file) {
     kReal.close(file);
-    return !failsNow();
+    return !FailsNow();
 }
-bool failingReplace(const wchar_t* from, const wchar_t* to) {
-    return !failsNow() && kReal.replace(from, to);
+bool FailingReplace(const wchar_t* from, const wchar_t* to) {
+    return !FailsNow() && kReal.replace(from, to);
 }
 #endif
 
 } // namespace
 
-DurableWriter WriterFailingAt(FailingCall call, int code) {
+preferences::DurableWriter WriterFailingAt(FailingCall call, int code) {
     g_failing = true;
     g_failureCode = code;
     auto calls = kReal;
@@ -91,34 +91,34 @@ DurableWriter WriterFailingAt(FailingCall call, int code) {
 #ifdef Q_OS_WIN // opening is not among the calls a Windows writer takes in
         qFatal("opening cannot be made to fail on Windows");
 #else
-        calls.open = failingOpen;
+        calls.open = FailingOpen;
 #endif
         break;
     case FailingCall::Write:
-        calls.write = failingWrite;
+        calls.write = FailingWrite;
         break;
     case FailingCall::ShortWrite:
-        calls.write = writeOneByteThenFail;
+        calls.write = WriteOneByteThenFail;
         break;
     case FailingCall::Sync:
 #ifdef Q_OS_WIN
-        calls.flush = failingFlush;
+        calls.flush = FailingFlush;
 #else
-        calls.fsync = failingFsync;
+        calls.fsync = FailingFsync;
 #endif
         break;
     case FailingCall::Close:
-        calls.close = failingClose;
+        calls.close = FailingClose;
         break;
     case FailingCall::Rename:
 #ifdef Q_OS_WIN
-        calls.replace = failingReplace;
+        calls.replace = FailingReplace;
 #else
-        calls.rename = failingRename;
+        calls.rename = FailingRename;
 #endif
         break;
     }
-    return DurableWriter(calls);
+    return preferences::DurableWriter(calls);
 }
 
 void HealFileCalls() {

@@ -14,7 +14,7 @@ enum class FailingCall { Open, Write, ShortWrite, Sync, Close, Rename };
 
 /// The real calls, with `call` failing with `code` (an errno value, or a Windows error code)
 /// until HealFileCalls().
-DurableWriter WriterFailingAt(FailingCall call, int code);
+preferences::DurableWriter WriterFailingAt(FailingCall call, int code);
 
 /// Makes the failing calls of every writer from WriterFailingAt() do their real work again, as
 /// when the cause of a failure is gone.

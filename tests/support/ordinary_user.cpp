@@ -18,7 +18,7 @@ AsOrdinaryUser::~AsOrdinaryUser() = default;
 #else
 namespace {
 
-QString systemError(const char* what) {
+QString SystemError(const char* what) {
     return QStringLiteral("%1: %2").arg(QLatin1String(what),
                                         QString::fromLocal8Bit(std::strerror(errno)));
 }
@@ -41,14 +41,14 @@ AsOrdinaryUser::AsOrdinaryUser(const QString& folder) {
         paths << below.next();
     for (const QString& path : paths)
         if (::lchown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
-            error_ = systemError("chown");
+            error_ = SystemError("chown");
             return;
         }
     // The real user changes too (access() asks about the real one); the saved one stays root so
     // that the destructor can come back.
     if (::setresgid(nobody->pw_gid, nobody->pw_gid, 0) != 0 ||
         ::setresuid(nobody->pw_uid, nobody->pw_uid, 0) != 0) {
-        error_ = systemError("changing the user");
+        error_ = SystemError("changing the user");
         if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)
             qFatal("could not become the superuser again");
         return;

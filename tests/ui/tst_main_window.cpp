@@ -18,7 +18,7 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-void type(QWidget* window, const char* field, const QString& typed) {
+void Type(QWidget* window, const char* field, const QString& typed) {
     auto* edit = Control<QLineEdit>(window, QString::fromLatin1(field));
     edit->setFocus();
     edit->selectAll();
@@ -35,7 +35,7 @@ void type(QWidget* window, const char* field, const QString& typed) {
 }
 
 /// Chooses a currency the way a user does: "国を選択", then a label or map button.
-void chooseCurrency(QWidget* mainWindow, const QString& control) {
+void ChooseCurrency(QWidget* mainWindow, const QString& control) {
     Click(mainWindow, QStringLiteral("Command4"));
     Click<Form4>(control);
 }
@@ -127,8 +127,8 @@ void MainWindowTest::conversionsByClicks() {
     QFETCH(QString, yenWithTax);
 
     QWidget* window = ShowForm(2);
-    type(window, "Text1", amount);
-    chooseCurrency(window, currency);
+    Type(window, "Text1", amount);
+    ChooseCurrency(window, currency);
     QCOMPARE(FieldText(window, "Text6"), name);
     Click(window, "Command1");
     QCOMPARE(FieldText(window, "Text11"), exact);
@@ -160,8 +160,8 @@ void MainWindowTest::exactAmountMessage() {
     QFETCH(QString, message);
     QWidget* window = ShowForm(2);
     if (!amount.isEmpty()) {
-        type(window, "Text1", amount);
-        chooseCurrency(window, amount == "4.1" ? "Label10" : "Label14");
+        Type(window, "Text1", amount);
+        ChooseCurrency(window, amount == "4.1" ? "Label10" : "Label14");
         Click(window, "Command1");
     }
     MessageBoxWatcher watcher;
@@ -178,8 +178,8 @@ void MainWindowTest::exactAmountMessage() {
 
 void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
     QWidget* window = ShowForm(2);
-    type(window, "Text1", QStringLiteral("1234.56"));
-    chooseCurrency(window, QStringLiteral("Label14"));
+    Type(window, "Text1", QStringLiteral("1234.56"));
+    ChooseCurrency(window, QStringLiteral("Label14"));
     for (const char* button : {"Command1", "Command2", "Command3"})
         Click(window, button);
     QStringList before;
@@ -187,7 +187,7 @@ void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
         before << FieldText(window, QStringLiteral("Text%1").arg(field));
 
     // Not a number: every step that reads it fails, and the rest recompute the same texts.
-    type(window, "Text1", QStringLiteral("12.5円"));
+    Type(window, "Text1", QStringLiteral("12.5円"));
     for (const char* button : {"Command1", "Command2", "Command3"})
         Click(window, button);
     QStringList after;
@@ -198,8 +198,8 @@ void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
 
 void MainWindowTest::typingComputesNothing() {
     QWidget* window = ShowForm(2);
-    type(window, "Text1", QStringLiteral("1234.56"));
-    type(window, "Text5", QStringLiteral("110"));
+    Type(window, "Text1", QStringLiteral("1234.56"));
+    Type(window, "Text5", QStringLiteral("110"));
     for (int field = 2; field <= 11; ++field) {
         if (field != 5)
             QVERIFY(FieldText(window, QStringLiteral("Text%1").arg(field)).isEmpty());
@@ -219,8 +219,8 @@ void MainWindowTest::enterAndSpacePressTheFocusedButton_data() {
 void MainWindowTest::enterAndSpacePressTheFocusedButton() {
     QFETCH(int, key);
     QWidget* window = ShowForm(2);
-    type(window, "Text1", QStringLiteral("1234.56"));
-    type(window, "Text5", QStringLiteral("110"));
+    Type(window, "Text1", QStringLiteral("1234.56"));
+    Type(window, "Text5", QStringLiteral("110"));
     auto* convert = Control<QAbstractButton>(window, QStringLiteral("Command1"));
     convert->setFocus();
     QTest::keyClick(convert, static_cast<Qt::Key>(key));

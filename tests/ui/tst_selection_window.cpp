@@ -15,7 +15,7 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-QWidget* openSelection() {
+QWidget* OpenSelection() {
     Click(ShowForm(Form2::kNumber), QStringLiteral("Command4"));
     QWidget* selection = Loaded<Form4>();
     if (!selection || !QTest::qWaitForWindowActive(selection))
@@ -25,7 +25,7 @@ QWidget* openSelection() {
 
 // "Label7" is a mouse click; "Label7 keys" Tab until the label has the focus, then Space;
 // "Label7 press" the press action of a screen reader.
-void clickControl(QWidget* selection, const QString& click) {
+void ClickControl(QWidget* selection, const QString& click) {
     QWidget* control = Control(selection, click.section(u' ', 0, 0));
     QVERIFY(control);
     const QString how = click.section(u' ', 1);
@@ -44,14 +44,14 @@ void clickControl(QWidget* selection, const QString& click) {
     }
 }
 
-QStringList allFields(QWidget* mainWindow) {
+QStringList AllFields(QWidget* mainWindow) {
     QStringList texts;
     for (int field = 1; field <= 11; ++field)
         texts << FieldText(mainWindow, QStringLiteral("Text%1").arg(field));
     return texts;
 }
 
-QRadioButton* checkedOption(QWidget* selection) {
+QRadioButton* CheckedOption(QWidget* selection) {
     for (auto* option : selection->findChildren<QRadioButton*>())
         if (option->isChecked())
             return option;
@@ -98,9 +98,9 @@ void SelectionWindowTest::everyControlWritesItsOwnRate() {
     QFETCH(QString, control);
     QFETCH(QString, rate);
     QFETCH(QString, name);
-    QWidget* selection = openSelection();
+    QWidget* selection = OpenSelection();
     QWidget* mainWindow = Windows().loaded(2);
-    clickControl(selection, control);
+    ClickControl(selection, control);
     QCOMPARE(FieldText(mainWindow, "Text5"), rate);
     QCOMPARE(FieldText(mainWindow, "Text6"), name);
 }
@@ -134,10 +134,10 @@ void SelectionWindowTest::lastChoiceStands() {
     QFETCH(QStringList, clicks);
     QFETCH(QString, rate);
     QFETCH(QString, name);
-    QWidget* selection = openSelection();
+    QWidget* selection = OpenSelection();
     QWidget* mainWindow = Windows().loaded(2);
     for (const QString& control : clicks) {
-        clickControl(selection, control);
+        ClickControl(selection, control);
         QVERIFY(selection->isVisible());
     }
     QCOMPARE(FieldText(mainWindow, "Text5"), rate);
@@ -148,25 +148,25 @@ void SelectionWindowTest::openingAndOption1WriteNothing() {
     QWidget* mainWindow = ShowForm(2);
     Control<QLineEdit>(mainWindow, QStringLiteral("Text1"))->setText(QStringLiteral("12"));
     Control<QLineEdit>(mainWindow, QStringLiteral("Text6"))->setText(QStringLiteral("typed"));
-    const QStringList before = allFields(mainWindow);
-    QWidget* selection = openSelection();
-    QCOMPARE(allFields(mainWindow), before);
+    const QStringList before = AllFields(mainWindow);
+    QWidget* selection = OpenSelection();
+    QCOMPARE(AllFields(mainWindow), before);
 
     auto* option1 = Control<QRadioButton>(selection, QStringLiteral("Option1"));
     QCOMPARE(QApplication::focusWidget(), option1);
-    QVERIFY(!checkedOption(selection)); // focus on it selects nothing
+    QVERIFY(!CheckedOption(selection)); // focus on it selects nothing
     QTest::keyClick(option1, Qt::Key_Space);
     QVERIFY(option1->isChecked());
-    QCOMPARE(allFields(mainWindow), before);
+    QCOMPARE(AllFields(mainWindow), before);
     QCOMPARE(QApplication::activeWindow(), selection);
 }
 
 void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
-    QWidget* selection = openSelection();
+    QWidget* selection = OpenSelection();
     QWidget* mainWindow = Windows().loaded(2);
     QCOMPARE(QApplication::activeWindow(), selection);
     Control<QLineEdit>(mainWindow, QStringLiteral("Text8"))->setText(QStringLiteral("13"));
-    clickControl(selection, QStringLiteral("Option12"));
+    ClickControl(selection, QStringLiteral("Option12"));
     QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
     QVERIFY(selection->isVisible());
     QCOMPARE(Windows().loaded(4), selection);
@@ -176,26 +176,26 @@ void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
 }
 
 void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
-    QWidget* selection = openSelection();
-    clickControl(selection, QStringLiteral("Option9"));
-    clickControl(selection, QStringLiteral("Label1"));
-    QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option9"));
+    QWidget* selection = OpenSelection();
+    ClickControl(selection, QStringLiteral("Option9"));
+    ClickControl(selection, QStringLiteral("Label1"));
+    QCOMPARE(CheckedOption(selection)->objectName(), QStringLiteral("Option9"));
     QCOMPARE(FieldText(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
 }
 
 void SelectionWindowTest::arrowKeysChooseOnceEach() {
-    QWidget* selection = openSelection();
+    QWidget* selection = OpenSelection();
     QWidget* mainWindow = Windows().loaded(2);
-    clickControl(selection, QStringLiteral("Option7")); // China
+    ClickControl(selection, QStringLiteral("Option7")); // China
     // The user comes back to the selection window and moves the selection with the keyboard.
     Windows().show(selection);
     QVERIFY(QTest::qWaitForWindowActive(selection));
     auto* name = Control<QLineEdit>(mainWindow, QStringLiteral("Text6"));
     QSignalSpy writes(name, &QLineEdit::textChanged);
-    QRadioButton* from = checkedOption(selection);
+    QRadioButton* from = CheckedOption(selection);
     QCOMPARE(QApplication::focusWidget(), from);
     QTest::keyClick(from, Qt::Key_Down);
-    QRadioButton* to = checkedOption(selection);
+    QRadioButton* to = CheckedOption(selection);
     QVERIFY(to && to != from);
     QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
     QCOMPARE(writes.count(), 1);
@@ -207,34 +207,34 @@ void SelectionWindowTest::arrowKeysChooseOnceEach() {
 }
 
 void SelectionWindowTest::reopeningStartsUnselectedAndKeepsTheTexts() {
-    QWidget* selection = openSelection();
+    QWidget* selection = OpenSelection();
     QWidget* mainWindow = Windows().loaded(2);
-    clickControl(selection, QStringLiteral("Option14"));
-    QVERIFY(checkedOption(selection));
+    ClickControl(selection, QStringLiteral("Option14"));
+    QVERIFY(CheckedOption(selection));
     Windows().show(selection);
     QTest::mouseClick(Control<QAbstractButton>(selection, QStringLiteral("Command1")),
                       Qt::LeftButton);
     QVERIFY(!Windows().loaded(4));
     SettleDeletions();
 
-    QWidget* reopened = openSelection();
+    QWidget* reopened = OpenSelection();
     QVERIFY(reopened);
-    QVERIFY(!checkedOption(reopened));
+    QVERIFY(!CheckedOption(reopened));
     QCOMPARE(FieldText(mainWindow, "Text5"), QStringLiteral("55.4"));
     QCOMPARE(FieldText(mainWindow, "Text6"), QStringLiteral("ブラジルリアル"));
 }
 
 void SelectionWindowTest::openingAgainKeepsTheMapSelection() {
-    QWidget* selection = openSelection();
-    clickControl(selection, QStringLiteral("Option3"));
-    QWidget* again = openSelection();
+    QWidget* selection = OpenSelection();
+    ClickControl(selection, QStringLiteral("Option3"));
+    QWidget* again = OpenSelection();
     QCOMPARE(again, selection);
-    QCOMPARE(checkedOption(selection)->objectName(), QStringLiteral("Option3"));
+    QCOMPARE(CheckedOption(selection)->objectName(), QStringLiteral("Option3"));
     QCOMPARE(QApplication::activeWindow(), selection);
 }
 
 void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
-    QWidget* selection = openSelection();
+    QWidget* selection = OpenSelection();
     QPointer<QWidget> oldMain = Windows().loaded(2);
     Control<QLineEdit>(oldMain, QStringLiteral("Text1"))->setText(QStringLiteral("50"));
     oldMain->close(); // through its frame; the selection window keeps the program running
@@ -242,14 +242,14 @@ void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
     QVERIFY(oldMain.isNull());
     QVERIFY(selection->isVisible());
 
-    clickControl(selection, QStringLiteral("Label17"));
+    ClickControl(selection, QStringLiteral("Label17"));
     QWidget* mainWindow = Windows().loaded(2);
     QVERIFY(mainWindow);
     QVERIFY(mainWindow->isVisible());
     QStringList expected(11, QString());
     expected[4] = QStringLiteral("2.5");
     expected[5] = QStringLiteral("インドルピー");
-    QCOMPARE(allFields(mainWindow), expected);
+    QCOMPARE(AllFields(mainWindow), expected);
 }
 
 QTEST_MAIN(SelectionWindowTest)

@@ -34,13 +34,13 @@ const QString kGothic = QStringLiteral("ＭＳ ゴシック");
 const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
 const QString kPop = QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体");
 
-QColor colourAt(QWidget* window, QWidget* control, QPoint inControl) {
+QColor ColourAt(QWidget* window, QWidget* control, QPoint inControl) {
     QWidget* surface = ClientArea(window);
     const QImage image = surface->grab().toImage();
     return image.pixelColor(control->mapTo(surface, inControl));
 }
 
-bool isDrawnOnSurface(const QWidget* control) {
+bool IsDrawnOnSurface(const QWidget* control) {
     return qobject_cast<const QLabel*>(control) || qobject_cast<const ClickableImage*>(control) ||
            qobject_cast<const LineShape*>(control);
 }
@@ -461,7 +461,7 @@ void WindowDefinitionsTest::paintedBackColours() {
     QWidget* window = ShowForm(form);
     QWidget* widget = Control(window, control);
     QVERIFY(widget);
-    QCOMPARE(colourAt(window, widget, where), DesignColour(colour, widget->palette()));
+    QCOMPARE(ColourAt(window, widget, where), DesignColour(colour, widget->palette()));
 }
 
 void WindowDefinitionsTest::textColours_data() {
@@ -608,7 +608,7 @@ void WindowDefinitionsTest::surfaceControlsStayBehindWindowedOnes() {
         int firstWindowed = -1;
         const auto children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (int i = 0; i < children.size(); ++i) {
-            if (isDrawnOnSurface(children[i]))
+            if (IsDrawnOnSurface(children[i]))
                 lastSurfaceControl = i;
             else if (firstWindowed < 0)
                 firstWindowed = i;

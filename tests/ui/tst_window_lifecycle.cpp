@@ -14,7 +14,7 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-QList<QPointer<QWidget>> loadedWindows() {
+QList<QPointer<QWidget>> LoadedWindows() {
     QList<QPointer<QWidget>> windows;
     for (int form = 1; form <= 7; ++form)
         if (QWidget* window = Windows().loaded(form))
@@ -155,7 +155,7 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
         ShowForm(other);
     Form(2); // loaded, perhaps hidden
     QWidget* window = ShowForm(form);
-    const auto windows = loadedWindows();
+    const auto windows = LoadedWindows();
     QCOMPARE(windows.size(), form == 1 ? 7 : 6);
 
     if (auto* action = window->findChild<QAction*>(command))
@@ -163,13 +163,13 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     else
         Click(window, qPrintable(command));
     // Every window is unloaded at once, the hidden ones too.
-    QVERIFY(loadedWindows().isEmpty());
+    QVERIFY(LoadedWindows().isEmpty());
     for (const auto& gone : windows)
         QVERIFY(gone.isNull() || !gone->isVisible());
     SettleDeletions();
     for (const auto& gone : windows)
         QVERIFY(gone.isNull());
-    QVERIFY(loadedWindows().isEmpty());
+    QVERIFY(LoadedWindows().isEmpty());
 }
 
 void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {

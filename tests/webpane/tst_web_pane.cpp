@@ -28,7 +28,7 @@ using namespace zorimex::test;
 namespace {
 
 // Nothing that the web engine needs may be paid for before the pane is navigated.
-void verifyNothingOfTheEngineYet() {
+void VerifyNothingOfTheEngineYet() {
     const auto libraries = LoadedLibraries();
     QVERIFY2(libraries, "the loaded libraries cannot be listed here");
     QVERIFY2(!HasWebEngine(*libraries), "the web engine is in the process before any navigation");
@@ -45,7 +45,7 @@ class WebPaneTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void nothingOfTheEngineBeforeNavigation() { verifyNothingOfTheEngineYet(); }
+    void nothingOfTheEngineBeforeNavigation() { VerifyNothingOfTheEngineYet(); }
 
     void missingPluginFailsAndAddsNothing() {
         QTemporaryDir emptyFolder;
@@ -56,7 +56,7 @@ private slots:
         QVERIFY(!result.ok());
         QVERIFY(result.failure.contains(WebPaneLoader::pluginBaseName()));
         QVERIFY(pane.findChildren<QWidget*>().isEmpty());
-        verifyNothingOfTheEngineYet();
+        VerifyNothingOfTheEngineYet();
     }
 
     void brokenPluginFails() {
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(!result.ok());
         QVERIFY(!result.failure.isEmpty());
         QVERIFY(pane.findChildren<QWidget*>().isEmpty());
-        verifyNothingOfTheEngineYet();
+        VerifyNothingOfTheEngineYet();
     }
 
     void fallbackShowsTheAddressAsALink_data() {
@@ -90,7 +90,7 @@ private slots:
         pane.resize(300, 200);
         QString failure;
 
-        QWidget* shown = navigateOrShowLink(loader, &pane, url, &failure);
+        QWidget* shown = NavigateOrShowLink(loader, &pane, url, &failure);
 
         QVERIFY(!failure.isEmpty());
         auto* link = qobject_cast<AddressLink*>(shown);

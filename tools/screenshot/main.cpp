@@ -24,7 +24,7 @@ namespace {
 
 using zorimex::ui::WindowRegistry;
 
-template <typename T> T* child(QWidget* window, const char* name) {
+template <typename T> T* Child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
 }
 
@@ -65,12 +65,12 @@ int main(int argc, char* argv[]) {
 
     // A conversion as a user makes it: an amount, a currency from the list, the three buttons.
     auto* mainWindow = windows.window<zorimex::ui::Form2>();
-    child<QLineEdit>(mainWindow, "Text1")->setText(QStringLiteral("1234.56"));
-    QMetaObject::invokeMethod(child<QWidget>(windows.window<zorimex::ui::Form4>(), "Label14"),
+    Child<QLineEdit>(mainWindow, "Text1")->setText(QStringLiteral("1234.56"));
+    QMetaObject::invokeMethod(Child<QWidget>(windows.window<zorimex::ui::Form4>(), "Label14"),
                               "clicked");
-    child<QAbstractButton>(windows.window<zorimex::ui::Form4>(), "Option12")->click();
+    Child<QAbstractButton>(windows.window<zorimex::ui::Form4>(), "Option12")->click();
     for (const char* button : {"Command1", "Command2", "Command3"})
-        child<QAbstractButton>(mainWindow, button)->click();
+        Child<QAbstractButton>(mainWindow, button)->click();
     ok &= save(windows.window<zorimex::ui::Form4>(), QStringLiteral("form4_after_choice"));
     ok &= save(mainWindow, QStringLiteral("form2_after_conversion"));
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 DriveRoot::DriveRoot(const QString& folder) {
     if (!folder.isEmpty())
@@ -53,4 +53,4 @@ QString DriveRoot::resolve(const QString& rootRelative) const {
                                               : folder_ + QLatin1Char('/') + relative;
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

@@ -12,22 +12,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 namespace {
 
 // The error number for an errno value from opening, writing or renaming a file.
-int errorNumberForErrno(int code) {
+int ErrorNumberForErrno(int code) {
     switch (code) {
     case ENOENT:
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-        return error_number::PathNotFound;
+        return failure::error_number::kPathNotFound;
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return error_number::DiskFull;
+        return failure::error_number::kDiskFull;
     case EACCES:
     case EPERM:
     case EROFS:
@@ -35,22 +35,22 @@ int errorNumberForErrno(int code) {
     case ETXTBSY:
     case EBUSY:
     case EEXIST:
-        return error_number::PathFileAccess;
+        return failure::error_number::kPathFileAccess;
     default:
-        return error_number::DeviceIo;
+        return failure::error_number::kDeviceIo;
     }
 }
 
-QString systemMessage(int code) {
+QString SystemMessage(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-AppError errnoError(int code, const QString& path) {
-    return AppError::make(errorNumberForErrno(code), path, systemMessage(code));
+failure::AppError ErrnoError(int code, const QString& path) {
+    return failure::AppError::make(ErrorNumberForErrno(code), path, SystemMessage(code));
 }
 
 /// Opens a new, empty file beside target under a name nobody else uses.
-int createTemporaryBeside(const PosixFileCalls& calls, const QString& folder,
+int CreateTemporaryBeside(const PosixFileCalls& calls, const QString& folder,
                           const QString& fileName, QByteArray& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = QFile::encodeName(
@@ -68,7 +68,7 @@ int createTemporaryBeside(const PosixFileCalls& calls, const QString& folder,
 /// A writer killed between creating its temporary file and the rename leaves that file behind.
 /// Such leftovers never affect reading, but would pile up; one older than any write could take is
 /// removed before the next write. A younger one may belong to another instance still writing.
-void removeStaleTemporaries(const QString& folder, const QString& fileName) {
+void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
     constexpr qint64 kStaleAfterSeconds = 600;
     const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
     const QStringList pattern{QStringLiteral(".%1.*.tmp").arg(fileName)};
@@ -81,7 +81,7 @@ void removeStaleTemporaries(const QString& folder, const QString& fileName) {
 
 /// Makes the folder's entry for the renamed file durable too; a folder that cannot be synced
 /// (some network file systems) still holds the new file, so failures are not reported.
-void syncFolder(const QString& folder) {
+void SyncFolder(const QString& folder) {
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -101,10 +101,11 @@ PosixFileCalls PosixFileCalls::system() {
 
 DurableWriter::DurableWriter() : calls_(PosixFileCalls::system()) {}
 
-std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
+std::optional<failure::AppError> DurableWriter::replace(const QString& path,
+                                                        QByteArrayView bytes) const {
     const QFileInfo requested(path);
     if (!QFileInfo(requested.absolutePath()).isDir())
-        return AppError::make(error_number::PathNotFound, path);
+        return failure::AppError::make(failure::error_number::kPathNotFound, path);
 
     // Write through a symbolic link, not over it.
     QString targetPath = requested.absoluteFilePath();
@@ -120,24 +121,24 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
     const bool existed = ::stat(target.constData(), &old) == 0;
     if (existed) {
         if (S_ISDIR(old.st_mode))
-            return errnoError(EISDIR, path);
+            return ErrnoError(EISDIR, path);
         if (!S_ISREG(old.st_mode))
-            return AppError::make(error_number::PathFileAccess, path);
+            return failure::AppError::make(failure::error_number::kPathFileAccess, path);
         if (::access(target.constData(), W_OK) != 0)
-            return errnoError(errno, path);
+            return ErrnoError(errno, path);
     }
 
-    removeStaleTemporaries(folder, targetInfo.fileName());
+    RemoveStaleTemporaries(folder, targetInfo.fileName());
     QByteArray tempPath;
-    int fd = createTemporaryBeside(calls_, folder, targetInfo.fileName(), tempPath);
+    int fd = CreateTemporaryBeside(calls_, folder, targetInfo.fileName(), tempPath);
     if (fd < 0)
-        return errnoError(errno, path);
+        return ErrnoError(errno, path);
 
     const auto fail = [&](int code) {
         if (fd >= 0)
             calls_.close(fd);
         ::unlink(tempPath.constData());
-        return errnoError(code, path);
+        return ErrnoError(code, path);
     };
 
     if (existed)
@@ -165,8 +166,8 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
         return fail(errno);
     if (calls_.rename(tempPath.constData(), target.constData()) != 0)
         return fail(errno);
-    syncFolder(folder);
+    SyncFolder(folder);
     return std::nullopt;
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

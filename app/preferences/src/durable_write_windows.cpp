@@ -8,29 +8,29 @@
 
 #include <windows.h>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 namespace {
 
 // Not in every SDK's winerror.h.
 constexpr unsigned long kErrorDiskQuotaExceeded = 1295;
 
-AppError windowsError(unsigned long code, const QString& path) {
-    return AppError::make(errorNumberForWindowsError(code), path,
-                          qt_error_string(static_cast<int>(code)));
+failure::AppError WindowsError(unsigned long code, const QString& path) {
+    return failure::AppError::make(ErrorNumberForWindowsError(code), path,
+                                   qt_error_string(static_cast<int>(code)));
 }
 
-std::wstring nativePath(const QString& path) {
+std::wstring NativePath(const QString& path) {
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
 /// Opens a new, empty file beside the target under a name nobody else uses.
-HANDLE createTemporaryBeside(const QString& folder, const QString& fileName, QString& tempPath) {
+HANDLE CreateTemporaryBeside(const QString& folder, const QString& fileName, QString& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = QStringLiteral("%1/.%2.%3.tmp")
                        .arg(folder, fileName)
                        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const HANDLE file = CreateFileW(nativePath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
+        const HANDLE file = CreateFileW(NativePath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return file;
@@ -41,7 +41,7 @@ HANDLE createTemporaryBeside(const QString& folder, const QString& fileName, QSt
 /// A writer killed between creating its temporary file and the replacement leaves that file
 /// behind. One older than any write could take is removed before the next write; a younger one
 /// may belong to another instance still writing.
-void removeStaleTemporaries(const QString& folder, const QString& fileName) {
+void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
     constexpr qint64 kStaleAfterSeconds = 600;
     const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
     const QStringList pattern{QStringLiteral(".%1.*.tmp").arg(fileName)};
@@ -52,19 +52,19 @@ void removeStaleTemporaries(const QString& folder, const QString& fileName) {
             QFile::remove(leftover.absoluteFilePath());
 }
 
-bool systemWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
+bool SystemWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
     DWORD done = 0;
     const bool ok = WriteFile(static_cast<HANDLE>(file), buffer, count, &done, nullptr);
     *written = done;
     return ok;
 }
-bool systemFlush(void* file) {
+bool SystemFlush(void* file) {
     return FlushFileBuffers(static_cast<HANDLE>(file));
 }
-bool systemClose(void* file) {
+bool SystemClose(void* file) {
     return CloseHandle(static_cast<HANDLE>(file));
 }
-bool systemReplace(const wchar_t* from, const wchar_t* to) {
+bool SystemReplace(const wchar_t* from, const wchar_t* to) {
     // Write-through: the call returns once the new name is on the disk.
     return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
@@ -72,12 +72,12 @@ bool systemReplace(const wchar_t* from, const wchar_t* to) {
 } // namespace
 
 WindowsFileCalls WindowsFileCalls::system() {
-    return {systemWrite, systemFlush, systemClose, systemReplace};
+    return {SystemWrite, SystemFlush, SystemClose, SystemReplace};
 }
 
 DurableWriter::DurableWriter() : calls_(WindowsFileCalls::system()) {}
 
-int errorNumberForWindowsError(unsigned long code) {
+int ErrorNumberForWindowsError(unsigned long code) {
     switch (code) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
@@ -86,47 +86,48 @@ int errorNumberForWindowsError(unsigned long code) {
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_BAD_NETPATH:
     case ERROR_INVALID_DRIVE:
-        return error_number::PathNotFound;
+        return failure::error_number::kPathNotFound;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
     case kErrorDiskQuotaExceeded:
-        return error_number::DiskFull;
+        return failure::error_number::kDiskFull;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_WRITE_PROTECT:
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
-        return error_number::PathFileAccess;
+        return failure::error_number::kPathFileAccess;
     default:
-        return error_number::DeviceIo;
+        return failure::error_number::kDeviceIo;
     }
 }
 
-std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayView bytes) const {
+std::optional<failure::AppError> DurableWriter::replace(const QString& path,
+                                                        QByteArrayView bytes) const {
     const QFileInfo requested(path);
     const QString folder = requested.absolutePath();
     if (!QFileInfo(folder).isDir())
-        return AppError::make(error_number::PathNotFound, path);
+        return failure::AppError::make(failure::error_number::kPathNotFound, path);
 
     // Replacing would happily take the place of a read-only file; the user's protection counts
     // for more than the new answer. A folder where the file belongs stays too.
-    const DWORD attributes = GetFileAttributesW(nativePath(requested.absoluteFilePath()).c_str());
+    const DWORD attributes = GetFileAttributesW(NativePath(requested.absoluteFilePath()).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
-        return windowsError(ERROR_ACCESS_DENIED, path);
+        return WindowsError(ERROR_ACCESS_DENIED, path);
 
-    removeStaleTemporaries(folder, requested.fileName());
+    RemoveStaleTemporaries(folder, requested.fileName());
     QString tempPath;
-    HANDLE file = createTemporaryBeside(folder, requested.fileName(), tempPath);
+    HANDLE file = CreateTemporaryBeside(folder, requested.fileName(), tempPath);
     if (file == INVALID_HANDLE_VALUE)
-        return windowsError(GetLastError(), path);
+        return WindowsError(GetLastError(), path);
 
     const auto fail = [&](unsigned long code) {
         if (file != INVALID_HANDLE_VALUE)
             calls_.close(file);
-        DeleteFileW(nativePath(tempPath).c_str());
-        return windowsError(code, path);
+        DeleteFileW(NativePath(tempPath).c_str());
+        return WindowsError(code, path);
     };
 
     const char* data = bytes.data();
@@ -146,10 +147,10 @@ std::optional<AppError> DurableWriter::replace(const QString& path, QByteArrayVi
     file = INVALID_HANDLE_VALUE;
     if (!closed)
         return fail(GetLastError());
-    if (!calls_.replace(nativePath(tempPath).c_str(),
-                        nativePath(requested.absoluteFilePath()).c_str()))
+    if (!calls_.replace(NativePath(tempPath).c_str(),
+                        NativePath(requested.absoluteFilePath()).c_str()))
         return fail(GetLastError());
     return std::nullopt;
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 namespace {
 
@@ -17,7 +17,7 @@ struct RawRead {
 };
 
 /// Why a file could not be opened, judged from what stands on the disk after the attempt.
-ReadOutcome explainOpenFailure(const QString& folderPath, const QString& filePath) {
+ReadOutcome ExplainOpenFailure(const QString& folderPath, const QString& filePath) {
     if (!QFileInfo(folderPath).isDir())
         return ReadOutcome::FolderMissing;
     const QFileInfo file(filePath);
@@ -26,7 +26,7 @@ ReadOutcome explainOpenFailure(const QString& folderPath, const QString& filePat
     return ReadOutcome::NotAllowed;
 }
 
-RawRead readFirstLine(const QString& folderPath, const QString& filePath) {
+RawRead ReadFirstLine(const QString& folderPath, const QString& filePath) {
     if (filePath.isEmpty())
         return {ReadOutcome::FolderMissing, {}, {}};
     // A folder, pipe or device where the file belongs is refused before opening: a pipe would
@@ -37,7 +37,7 @@ RawRead readFirstLine(const QString& folderPath, const QString& filePath) {
 
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        return {explainOpenFailure(folderPath, filePath), {}, file.errorString()};
+        return {ExplainOpenFailure(folderPath, filePath), {}, file.errorString()};
     const QByteArray head = file.read(PreferenceFile::kReadLimit);
     if (head.isEmpty() && file.error() != QFileDevice::NoError)
         return {ReadOutcome::ReadFailed, {}, file.errorString()};
@@ -57,46 +57,46 @@ PreferenceFile::PreferenceFile(const DriveRoot& root, const DurableWriter& write
       filePath_(root.resolve(folderRelativePath() + QLatin1Char('/') + fileName())),
       writer_(writer) {}
 
-std::optional<AppError> PreferenceFile::ensureInstalled() const {
+std::optional<failure::AppError> PreferenceFile::ensureInstalled() const {
     if (folderPath_.isEmpty())
-        return AppError::make(error_number::PathNotFound, folderRelativePath());
+        return failure::AppError::make(failure::error_number::kPathNotFound, folderRelativePath());
     if (QFileInfo(folderPath_).isDir())
         return std::nullopt;
     if (!QDir().mkpath(folderPath_))
-        return AppError::make(error_number::PathFileAccess, folderPath_);
+        return failure::AppError::make(failure::error_number::kPathFileAccess, folderPath_);
     return writer_.replace(filePath_, QByteArrayView("U\r\n"));
 }
 
 PreferenceRead PreferenceFile::read() const {
-    RawRead raw = readFirstLine(folderPath_, filePath_);
+    RawRead raw = ReadFirstLine(folderPath_, filePath_);
     const QString shownPath =
         filePath_.isEmpty() ? folderRelativePath() + QLatin1Char('/') + fileName() : filePath_;
     const auto failure = [&](int number) {
-        return PreferenceRead{{}, AppError::make(number, shownPath, raw.detail)};
+        return PreferenceRead{{}, failure::AppError::make(number, shownPath, raw.detail)};
     };
     switch (raw.outcome) {
     case ReadOutcome::Value:
         return PreferenceRead{std::move(raw.value), std::nullopt};
     case ReadOutcome::FolderMissing:
-        return failure(error_number::PathNotFound);
+        return failure(failure::error_number::kPathNotFound);
     case ReadOutcome::FileMissing:
-        return failure(error_number::FileNotFound);
+        return failure(failure::error_number::kFileNotFound);
     case ReadOutcome::Empty:
-        return failure(error_number::InputPastEnd);
+        return failure(failure::error_number::kInputPastEnd);
     case ReadOutcome::NotAllowed:
-        return failure(error_number::PathFileAccess);
+        return failure(failure::error_number::kPathFileAccess);
     case ReadOutcome::ReadFailed:
-        return failure(error_number::DeviceIo);
+        return failure(failure::error_number::kDeviceIo);
     }
-    return failure(error_number::DeviceIo);
+    return failure(failure::error_number::kDeviceIo);
 }
 
-std::optional<AppError> PreferenceFile::write(char answer) const {
+std::optional<failure::AppError> PreferenceFile::write(char answer) const {
     if (filePath_.isEmpty())
-        return AppError::make(error_number::PathNotFound,
-                              folderRelativePath() + QLatin1Char('/') + fileName());
+        return failure::AppError::make(failure::error_number::kPathNotFound,
+                                       folderRelativePath() + QLatin1Char('/') + fileName());
     const char line[] = {answer, '\r', '\n'};
     return writer_.replace(filePath_, QByteArrayView(line, 3));
 }
 
-} // namespace zorimex
+} // namespace zorimex::preferences

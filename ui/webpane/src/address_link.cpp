@@ -16,7 +16,7 @@ AddressLink::AddressLink(const QUrl& url, QWidget* parent) : QLabel(parent), url
     setOpenExternalLinks(true);
 }
 
-QWidget* navigateOrShowLink(WebPaneLoader& loader, QWidget* parent, const QUrl& url,
+QWidget* NavigateOrShowLink(WebPaneLoader& loader, QWidget* parent, const QUrl& url,
                             QString* failure) {
     const WebPaneResult result = loader.navigate(parent, url);
     if (failure != nullptr)
@@ -24,7 +24,7 @@ QWidget* navigateOrShowLink(WebPaneLoader& loader, QWidget* parent, const QUrl& 
     if (result.ok())
         return result.view;
     auto* link = new AddressLink(url, parent);
-    fillWith(parent, link);
+    FillWith(parent, link);
     return link;
 }
 

@@ -1,4 +1,4 @@
-#include "shared_gl_context.h"
+#include <zorimex/webpane/shared_gl_context.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -24,7 +24,7 @@ QOpenGLContext* ownShareContext = nullptr;
 
 // Runs as the application object goes, while the platform's display connection is still open,
 // and after the web engine's own clean-up, which registers later and so runs earlier.
-void deleteOwnShareContext() {
+void DeleteOwnShareContext() {
     if (QOpenGLContext::globalShareContext() == ownShareContext)
         qt_gl_set_global_share_context(nullptr);
     delete ownShareContext;
@@ -33,7 +33,7 @@ void deleteOwnShareContext() {
 
 // A window with a browser view is composited through OpenGL; where there is none, Qt 6.4 crashes
 // in the first flush. Platforms that draw into memory only never composite that way.
-bool usable(const QOpenGLContext& context) {
+bool Usable(const QOpenGLContext& context) {
     const QString platform = QGuiApplication::platformName();
     return context.isValid() || platform == QLatin1String("offscreen") ||
            platform == QLatin1String("minimal");
@@ -41,16 +41,16 @@ bool usable(const QOpenGLContext& context) {
 
 } // namespace
 
-bool ensureGlobalShareContext() {
+bool EnsureGlobalShareContext() {
     if (const QOpenGLContext* existing = QOpenGLContext::globalShareContext())
-        return usable(*existing);
+        return Usable(*existing);
     auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (application == nullptr || application->thread() != QThread::currentThread())
         return false;
     auto context = std::make_unique<QOpenGLContext>();
     context->setFormat(QSurfaceFormat::defaultFormat());
     context->create();
-    if (!usable(*context))
+    if (!Usable(*context))
         return false;
     qt_gl_set_global_share_context(context.get());
     if (QOpenGLContext::globalShareContext() != context.get()) {
@@ -61,7 +61,7 @@ bool ensureGlobalShareContext() {
         return false;
     }
     ownShareContext = context.release();
-    qAddPostRoutine(deleteOwnShareContext);
+    qAddPostRoutine(DeleteOwnShareContext);
     // Set as the engine's own late start-up sets it, for the code that looks at the attribute
     // rather than the context. Qt warns once on standard error that it is set late; the context
     // it would have made at start is there now, which is all the attribute does at start.

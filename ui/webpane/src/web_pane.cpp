@@ -12,7 +12,7 @@ namespace {
 
 // One loader for the whole run: the plugin is loaded once and stays, whichever main window
 // instance asks for it.
-WebPaneLoader& loader() {
+WebPaneLoader& SharedLoader() {
     static WebPaneLoader theLoader;
     return theLoader;
 }
@@ -48,7 +48,7 @@ void WebPane::startLoading() {
         watchedWindow_->removeEventFilter(this);
     watchedWindow_ = nullptr;
     QString failure;
-    content_ = navigateOrShowLink(loader(), this, requestedUrl_, &failure);
+    content_ = NavigateOrShowLink(SharedLoader(), this, requestedUrl_, &failure);
     fallbackReason_ = failure;
     if (content_) {
         content_->installEventFilter(this);

@@ -1,7 +1,6 @@
+#include <zorimex/webpane/shared_gl_context.h>
 #include <zorimex/webpane/web_pane_loader.h>
 #include <zorimex/webpane/web_view_plugin.h>
-
-#include "shared_gl_context.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,7 +46,7 @@ QString WebPaneLoader::loadPlugin() {
             continue;
         }
         // Before the library is loaded: the engine looks for the context as it comes in.
-        if (!ensureGlobalShareContext())
+        if (!EnsureGlobalShareContext())
             return QStringLiteral("no OpenGL context can be made to show web pages in");
         QObject* instance = loader.instance();
         if (instance == nullptr) {
@@ -79,12 +78,12 @@ WebPaneResult WebPaneLoader::navigate(QWidget* parent, const QUrl& url) {
     QWidget* view = plugin_->createView(parent);
     if (view == nullptr)
         return {nullptr, QStringLiteral("the web view plugin created no view")};
-    fillWith(parent, view);
+    FillWith(parent, view);
     plugin_->navigate(view, url);
     return {view, QString()};
 }
 
-void fillWith(QWidget* parent, QWidget* child) {
+void FillWith(QWidget* parent, QWidget* child) {
     QLayout* layout = parent->layout();
     if (layout == nullptr) {
         layout = new QVBoxLayout(parent);

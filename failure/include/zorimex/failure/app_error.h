@@ -5,19 +5,20 @@
 
 #include <QString>
 
-namespace zorimex {
+namespace zorimex::failure {
 
 /// Every error number the program reports.
 namespace error_number {
-inline constexpr int FileNotFound = 53;   // folder exists, file does not
-inline constexpr int DeviceIo = 57;       // the device failed to read or write (EIO and the like)
-inline constexpr int DiskFull = 61;       // no space left (ENOSPC, EDQUOT)
-inline constexpr int InputPastEnd = 62;   // the file has no bytes at all
-inline constexpr int PathFileAccess = 75; // access denied, read-only, a folder where a file belongs
-inline constexpr int PathNotFound = 76;   // the folder is missing
+inline constexpr int kFileNotFound = 53; // folder exists, file does not
+inline constexpr int kDeviceIo = 57;     // the device failed to read or write (EIO and the like)
+inline constexpr int kDiskFull = 61;     // no space left (ENOSPC, EDQUOT)
+inline constexpr int kInputPastEnd = 62; // the file has no bytes at all
+inline constexpr int kPathFileAccess =
+    75;                                  // access denied, read-only, a folder where a file belongs
+inline constexpr int kPathNotFound = 76; // the folder is missing
 // No web browser could be started for a banner: the classic number for an object that could
 // not be created.
-inline constexpr int BrowserNotStarted = 429;
+inline constexpr int kBrowserNotStarted = 429;
 } // namespace error_number
 
 struct AppError {
@@ -31,6 +32,6 @@ struct AppError {
 };
 
 /// The program's description of an error number, e.g. 53 -> "ファイルが見つかりません。".
-QString describeErrorNumber(int number);
+QString DescribeErrorNumber(int number);
 
-} // namespace zorimex
+} // namespace zorimex::failure

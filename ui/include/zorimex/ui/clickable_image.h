@@ -28,8 +28,8 @@ public:
     static void installAccessibility();
 
 signals:
-    /// Left button pressed and released inside the image, Space or Enter while it has the
-    /// focus, or the press action of assistive technology.
+    /// A click (SingleClick), Space or Enter while it has the focus, or the press action of
+    /// assistive technology.
     void clicked();
 
 protected:
@@ -40,8 +40,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The platform turns the second press of a double click into a press of its own; its
-    // release is not another click.
     SingleClick click_;
     DesignPicture picture_;
 };

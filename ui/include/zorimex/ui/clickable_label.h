@@ -19,8 +19,8 @@ public:
     static void installAccessibility();
 
 signals:
-    /// Left button pressed and released inside the label, Space or Enter while it has the
-    /// focus, or the press action of assistive technology.
+    /// A click (SingleClick), Space or Enter while it has the focus, or the press action of
+    /// assistive technology.
     void clicked();
 
 protected:
@@ -31,8 +31,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // The platform turns the second press of a double click into a press of its own; its
-    // release is not another click.
     SingleClick click_;
 };
 

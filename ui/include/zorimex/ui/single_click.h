@@ -1,7 +1,8 @@
 #pragma once
-// What a click is for the picture and label controls that act on one: a left press and release
-// inside the control. The release that ends a double click is not a second click, so one click
-// is one action (one page, one currency).
+// What a click is for the picture and label controls that act on one (ClickableImage,
+// ClickableLabel): a left press and release inside the control. The platform turns the second
+// press of a double click into a press of its own; the release that ends it is not a second
+// click, so one click is one action (one page, one currency).
 
 #include <QMouseEvent>
 #include <QWidget>

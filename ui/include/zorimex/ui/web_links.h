@@ -26,7 +26,7 @@ ExternalBrowser SetExternalBrowser(ExternalBrowser browser);
 
 /// Told, once, that a page could not be handed to a browser. With the desktop's opener that is
 /// known only when the opener ends, after the click's handler has returned.
-using BrowserFailed = std::function<void(const AppError&)>;
+using BrowserFailed = std::function<void(const failure::AppError&)>;
 
 /// Opens the bulletin board in a new external browser window; `failed` when none opened.
 void OpenBulletinBoard(const BrowserFailed& failed);

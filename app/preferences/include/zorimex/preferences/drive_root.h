@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 class DriveRoot {
 public:
@@ -37,4 +37,4 @@ private:
     QString folder_;
 };
 
-} // namespace zorimex
+} // namespace zorimex::preferences

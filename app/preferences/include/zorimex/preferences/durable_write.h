@@ -15,7 +15,7 @@
 #include <sys/types.h>
 #endif
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 #ifndef Q_OS_WIN
 /// The system calls a replacement makes from opening its temporary file on. Tests swap single
@@ -57,7 +57,7 @@ public:
     /// Makes the file at path hold exactly bytes. Fails, changing nothing, when the folder is
     /// missing (76), path names a folder or the file or folder is not writable (75), the disk is
     /// full (61) or the device fails (57). A symbolic link keeps pointing at the replaced file.
-    std::optional<AppError> replace(const QString& path, QByteArrayView bytes) const;
+    std::optional<failure::AppError> replace(const QString& path, QByteArrayView bytes) const;
 
 private:
 #ifndef Q_OS_WIN
@@ -69,7 +69,7 @@ private:
 
 #ifdef Q_OS_WIN
 /// The error number for a Windows error code (GetLastError()) from opening, writing or renaming.
-int errorNumberForWindowsError(unsigned long code);
+int ErrorNumberForWindowsError(unsigned long code);
 #endif
 
-} // namespace zorimex
+} // namespace zorimex::preferences

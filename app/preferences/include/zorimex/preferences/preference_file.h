@@ -11,12 +11,12 @@
 
 #include <optional>
 
-namespace zorimex {
+namespace zorimex::preferences {
 
 /// What reading the first line gave: the value, or why there is none.
 struct PreferenceRead {
-    QString value;                 ///< meaningful only when there is no error
-    std::optional<AppError> error; ///< set when the file could not be read
+    QString value;                          ///< meaningful only when there is no error
+    std::optional<failure::AppError> error; ///< set when the file could not be read
 
     bool ok() const { return !error.has_value(); }
 };
@@ -38,7 +38,7 @@ public:
 
     /// First-run installation: when the folder does not exist, creates it and writes "U" CR LF.
     /// Does nothing when the folder exists, whatever it holds.
-    std::optional<AppError> ensureInstalled() const;
+    std::optional<failure::AppError> ensureInstalled() const;
 
     /// The first line's exact characters, read as 8-bit text, before the first CR, CR LF or LF.
     /// An empty first line gives the empty value. Fails with 76 when the folder is missing, 53
@@ -49,7 +49,7 @@ public:
     /// Makes the file hold exactly answer, CR, LF ('Y' or 'N'). The old content stays whole
     /// when the write fails: 76 when the folder is missing, 75 when a folder stands at the
     /// file's path or it is not writable, 61 when the disk is full, 57 on device failures.
-    std::optional<AppError> write(char answer) const;
+    std::optional<failure::AppError> write(char answer) const;
 
 private:
     QString folderPath_;
@@ -57,4 +57,4 @@ private:
     DurableWriter writer_;
 };
 
-} // namespace zorimex
+} // namespace zorimex::preferences

@@ -25,7 +25,7 @@ private:
 /// The pane's one navigation: a browser view on url filling parent when the plugin works,
 /// otherwise an AddressLink filling parent. Returns the widget added; failure, when given,
 /// receives why there is no browser view (empty when there is one).
-QWidget* navigateOrShowLink(WebPaneLoader& loader, QWidget* parent, const QUrl& url,
+QWidget* NavigateOrShowLink(WebPaneLoader& loader, QWidget* parent, const QUrl& url,
                             QString* failure = nullptr);
 
 } // namespace zorimex::webpane

@@ -50,6 +50,6 @@ private:
 };
 
 /// Adds child to parent so that it fills it: through parent's layout, or a new margin-free one.
-void fillWith(QWidget* parent, QWidget* child);
+void FillWith(QWidget* parent, QWidget* child);
 
 } // namespace zorimex::webpane

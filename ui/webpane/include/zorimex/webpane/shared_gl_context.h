@@ -16,6 +16,6 @@ namespace zorimex::webpane {
 /// window's compositing). On a platform that shows nothing (offscreen, minimal) a context that
 /// could not be made is still installed, as Qt itself does for the attribute: the engine then
 /// draws in software.
-bool ensureGlobalShareContext();
+bool EnsureGlobalShareContext();
 
 } // namespace zorimex::webpane
