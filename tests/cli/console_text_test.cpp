@@ -40,6 +40,8 @@ TEST_P(WideTextBufferTest, HandsOnWholeCharacters) {
 INSTANTIATE_TEST_SUITE_P(
     Pieces, WideTextBufferTest,
     testing::Values(
+        // A flush with nothing waiting succeeds, so the stream goes on writing.
+        Case{"FlushWithNothingPending", {"", "ok"}, u"ok", {2}},
         Case{"AsciiAndKanji",
              {"13\xE4\xB8\x87"
               "5\xE5\x8D\x83"
