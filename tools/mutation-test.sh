@@ -134,7 +134,8 @@ EOF
 echo "seed $seed: $(wc -l <"$work/mutants") mutants; the suite takes $suite_seconds s unmutated"
 killed=0 counted=0 index=0
 survivors=()
-while IFS=$'\t' read -r file line column old new; do
+# The mutants come on their own descriptor: nothing the builds and tests run may read them.
+while IFS=$'\t' read -r -u 3 file line column old new; do
   index=$((index + 1))
   cp "$root/$file" "$work/original"
   mutated=$file
@@ -165,14 +166,15 @@ EOF
   fi
   if [[ $verdict == killed ]]; then
     counted=$((counted + 1)) && killed=$((killed + 1))
+    # No list of failed tests when the time limit ended the run.
     failed=$(grep -A1 'The following tests FAILED' "$work/log" | tail -n +2 | head -1 |
-      sed 's/^[[:space:]]*[0-9]* - //')
+      sed 's/^[[:space:]]*[0-9]* - //' || true)
     verdict="killed by ${failed:-the time limit}"
   fi
   cp "$work/log" "$build/mutant-$index.log" # what the build and the tests said, to look into
   restore
   echo "[$index] $verdict ($(($(date +%s) - start)) s): $diff"
-done <"$work/mutants"
+done 3<"$work/mutants"
 
 # Leave the build folder matching the sources again.
 cmake --build "$build" -j2 >/dev/null 2>&1 || true
