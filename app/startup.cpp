@@ -6,8 +6,7 @@
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
 #include "zorimex/ui/window_registry.h"
-
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/web_pane.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -8,8 +8,8 @@
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
 
-#include <zorimex/preferences/durable_write.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/preferences/durable_write.h"
+#include "zorimex/webpane/web_pane.h"
 
 #include <QSignalSpy>
 

@@ -5,7 +5,7 @@
 #include "failing_file_calls.h"
 #include "ordinary_user.h"
 
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/preferences/preference_file.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -7,8 +7,8 @@
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
 
-#include <zorimex/webpane/address_link.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/address_link.h"
+#include "zorimex/webpane/web_pane.h"
 
 #include <QSignalSpy>
 

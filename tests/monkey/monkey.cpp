@@ -15,9 +15,8 @@
 #include "zorimex/ui/window_registry.h"
 
 #include "zorimex/actions.h"
-
-#include <zorimex/preferences/preference_file.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/preferences/preference_file.h"
+#include "zorimex/webpane/web_pane.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -9,7 +9,7 @@
 #include "zorimex/ui/picture_surface.h"
 #include "zorimex/ui/system_colours.h"
 
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/web_pane.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include <zorimex/preferences/durable_write.h>
+#include "zorimex/preferences/durable_write.h"
 
 #include <QDateTime>
 #include <QDir>

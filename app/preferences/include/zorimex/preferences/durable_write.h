@@ -3,7 +3,7 @@
 // file in the same folder, are forced to the disk, and only then take the old file's place. A
 // failure at any step leaves the old content whole and removes the temporary file.
 
-#include <zorimex/failure/app_error.h>
+#include "zorimex/failure/app_error.h"
 
 #include <QByteArrayView>
 #include <QString>
