@@ -5,11 +5,10 @@
 #include "message_translation.h"
 #include "startup.h"
 #include "window_wiring.h"
+#include "zorimex/preferences/drive_root.h"
+#include "zorimex/preferences/preference_file.h"
 #include "zorimex/ui/application_setup.h"
 #include "zorimex/ui/window_registry.h"
-
-#include <zorimex/preferences/drive_root.h>
-#include <zorimex/preferences/preference_file.h>
 
 #include <QApplication>
 

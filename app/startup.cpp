@@ -6,14 +6,14 @@
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
 #include "zorimex/ui/window_registry.h"
-
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/web_pane.h"
 
 #include <QEvent>
 #include <QTimer>
 #include <QUrl>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace zorimex::app {
@@ -52,15 +52,19 @@ private:
     bool fired_ = false;
 };
 
-// Set once the start-up window has painted: from then on a pane told to navigate starts loading
-// at once, whether its window is shown or still hidden.
-bool startupWindowPainted = false;
+// What one start of the program knows beyond its windows. Each start makes its own, and the
+// handlers that start connects share it, so it lives as long as the last of them.
+struct StartupRun {
+    // Set once the start-up window has painted: from then on a pane told to navigate starts
+    // loading at once, whether its window is shown or still hidden.
+    bool startupWindowPainted = false;
+};
 
 // The one rule for both navigations (a "Y" at start-up and はい): the pane loads the page once
 // the start-up window is on the screen, without waiting for the main window to be shown.
-void NavigateToLatestPage(webpane::WebPane* pane) {
+void NavigateToLatestPage(webpane::WebPane* pane, const StartupRun& run) {
     pane->navigate(LatestVersionPage());
-    if (startupWindowPainted)
+    if (run.startupWindowPainted)
         QTimer::singleShot(0, pane, &webpane::WebPane::startLoading);
 }
 
@@ -73,24 +77,25 @@ webpane::WebPane* LoadedPane(WindowRegistry& windows) {
 // はい and いいえ: the answer is on disk before the dialog goes. A write that fails is reported
 // and the handler stops there: the dialog stays open for another try, and はい starts no page.
 void RecordAnswer(const preferences::PreferenceFile& preferences, WindowRegistry& windows,
-                  ui::Form7* dialog, char answer) {
+                  const StartupRun& run, ui::Form7* dialog, char answer) {
     if (const auto failure = preferences.write(answer)) {
         ui::ReportFailure(*failure);
         return;
     }
     windows.unload(dialog);
     if (answer == 'Y')
-        NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
+        NavigateToLatestPage(windows.window<ui::Form2>()->browserPane(), run);
 }
 
-void ShowConsentDialog(const preferences::PreferenceFile& preferences, WindowRegistry& windows) {
+void ShowConsentDialog(const preferences::PreferenceFile& preferences, WindowRegistry& windows,
+                       const std::shared_ptr<StartupRun>& run) {
     ui::Form7* dialog = windows.window<ui::Form7>();
     // The dialog is the only place these answers come from, and it is shown only here.
-    QObject::connect(dialog, &ui::Form7::yesChosen, dialog, [preferences, &windows, dialog] {
-        RecordAnswer(preferences, windows, dialog, 'Y');
+    QObject::connect(dialog, &ui::Form7::yesChosen, dialog, [preferences, &windows, run, dialog] {
+        RecordAnswer(preferences, windows, *run, dialog, 'Y');
     });
-    QObject::connect(dialog, &ui::Form7::noChosen, dialog, [preferences, &windows, dialog] {
-        RecordAnswer(preferences, windows, dialog, 'N');
+    QObject::connect(dialog, &ui::Form7::noChosen, dialog, [preferences, &windows, run, dialog] {
+        RecordAnswer(preferences, windows, *run, dialog, 'N');
     });
     windows.show(dialog);
 }
@@ -99,14 +104,15 @@ void ShowConsentDialog(const preferences::PreferenceFile& preferences, WindowReg
 // displayed. Only the exact values "U" and "Y" act; anything else, an empty first line included,
 // leaves the pane empty.
 std::optional<failure::AppError> LoadStartupWindow(const preferences::PreferenceFile& preferences,
-                                                   WindowRegistry& windows) {
+                                                   WindowRegistry& windows,
+                                                   const std::shared_ptr<StartupRun>& run) {
     const preferences::PreferenceRead firstLine = preferences.read();
     if (!firstLine.ok())
         return firstLine.error;
     if (firstLine.value == QLatin1String("U"))
-        ShowConsentDialog(preferences, windows);
+        ShowConsentDialog(preferences, windows, run);
     else if (firstLine.value == QLatin1String("Y"))
-        NavigateToLatestPage(windows.window<ui::Form2>()->browserPane());
+        NavigateToLatestPage(windows.window<ui::Form2>()->browserPane(), *run);
     return std::nullopt;
 }
 
@@ -124,15 +130,15 @@ std::optional<int> StartProgram(WindowRegistry& windows,
                                 const std::optional<failure::AppError>& installFailure) {
     if (installFailure)
         return FailStartup(windows, *installFailure);
-    startupWindowPainted = false; // a start of its own (tests start the program many times)
+    const auto run = std::make_shared<StartupRun>();
     ui::Form1* startupWindow = windows.window<ui::Form1>();
-    if (const auto failure = LoadStartupWindow(preferences, windows))
+    if (const auto failure = LoadStartupWindow(preferences, windows, run))
         return FailStartup(windows, *failure);
     // A pane told to navigate by the load step, or by はい before the first paint, waits until the
     // start-up window is on the screen (or until the main window is shown, should "OK" come
     // first).
-    new AfterFirstPaint(startupWindow, [&windows] {
-        startupWindowPainted = true;
+    new AfterFirstPaint(startupWindow, [&windows, run] {
+        run->startupWindowPainted = true;
         if (webpane::WebPane* pane = LoadedPane(windows))
             pane->startLoading();
     });

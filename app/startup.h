@@ -3,8 +3,8 @@
 // preference file and, by its first line, asks the consent question or starts the main window's
 // browser pane; then the start-up window is displayed.
 
-#include <zorimex/failure/app_error.h>
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/failure/app_error.h"
+#include "zorimex/preferences/preference_file.h"
 
 #include <optional>
 

@@ -1,5 +1,6 @@
 #include "window_wiring.h"
 
+#include "zorimex/catalogue.h"
 #include "zorimex/ui/error_box.h"
 #include "zorimex/ui/form1.h"
 #include "zorimex/ui/form2.h"
@@ -9,8 +10,6 @@
 #include "zorimex/ui/form6.h"
 #include "zorimex/ui/web_links.h"
 #include "zorimex/ui/window_registry.h"
-
-#include <zorimex/catalogue.h>
 
 namespace zorimex::app {
 namespace {

@@ -1,25 +1,12 @@
 #include "console_text.h"
 
-#include <cstdint>
+#include "zorimex/utf8.h"
 
 namespace zorimex::cli {
 namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr std::size_t kFlushAt = 4096;
-
-/// Bytes in the character a lead byte begins; 0 for a byte that cannot begin one.
-std::size_t SequenceLength(std::uint8_t lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if ((lead & 0xF0) == 0xE0)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
 
 void AppendCodePoint(std::u16string& out, char32_t cp) {
     if (cp < 0x10000) {
@@ -38,30 +25,15 @@ std::u16string Utf8ToUtf16(std::string_view text, bool keepIncompleteEnd, std::s
     out.reserve(text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-        const std::size_t length = SequenceLength(byte(pos));
-        if (length == 0) {
-            out.push_back(kReplacement);
-            ++pos;
-            continue;
-        }
-        char32_t value = byte(pos);
-        if (length > 1)
-            value &= 0x7Fu >> length; // the lead byte's payload
-        std::size_t i = 1;
-        for (; i < length && pos + i < text.size() && (byte(pos + i) & 0xC0) == 0x80; ++i)
-            value = (value << 6) | (byte(pos + i) & 0x3Fu);
-        if (i < length && pos + i == text.size() && keepIncompleteEnd)
+        const utf8::Decoded decoded = utf8::DecodeAt(text, pos);
+        if (decoded.codePoint != utf8::kInvalid) {
+            AppendCodePoint(out, decoded.codePoint);
+        } else if (keepIncompleteEnd && utf8::EndsInsideCharacter(text, pos)) {
             break; // the rest of this character comes with the next write
-        const char32_t minimum = length == 3 ? 0x800 : length == 4 ? 0x10000 : 0;
-        if (i < length || value < minimum || value > 0x10FFFF ||
-            (value >= 0xD800 && value <= 0xDFFF)) {
+        } else {
             out.push_back(kReplacement);
-            ++pos;
-            continue;
         }
-        AppendCodePoint(out, value);
-        pos += length;
+        pos += decoded.length;
     }
     taken = pos;
     return out;

@@ -1,6 +1,6 @@
 #include "zorimex/ui/error_box.h"
 
-#include <zorimex/failure/error_report.h>
+#include "zorimex/failure/error_report.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #include "zorimex/number_text.h"
 
-#include "utf8.h"
+#include "zorimex/utf8.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include <zorimex/failure/app_error.h>
+#include "zorimex/failure/app_error.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include <zorimex/failure/error_report.h>
+#include "zorimex/failure/error_report.h"
 
-#include <zorimex/application_title.h>
+#include "zorimex/application_title.h"
 
 #include <QDir>
 

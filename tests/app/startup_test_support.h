@@ -5,14 +5,13 @@
 #include "drive_files.h"
 #include "startup.h"
 #include "window_test_support.h"
+#include "zorimex/preferences/drive_root.h"
+#include "zorimex/preferences/preference_file.h"
 #include "zorimex/ui/application_setup.h"
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
 #include "zorimex/ui/window_registry.h"
-
-#include <zorimex/preferences/drive_root.h>
-#include <zorimex/preferences/preference_file.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/web_pane.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,8 +8,8 @@
 #include "zorimex/ui/form2.h"
 #include "zorimex/ui/web_links.h"
 
-#include <zorimex/preferences/durable_write.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/preferences/durable_write.h"
+#include "zorimex/webpane/web_pane.h"
 
 #include <QSignalSpy>
 
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(drive.writeFile(before));
         MessageBoxWatcher watcher;
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QVERIFY(QTest::qWaitForWindowExposed(Windows().loaded(1)));
+        QVERIFY(QTest::qWaitForWindowExposed(Windows().loaded(ui::Form1::kNumber)));
         // The user answers once the start-up window is on the screen, painted.
         QTest::qWait(100);
         if (afterOk) {
@@ -131,7 +131,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QWidget* dialog = Windows().loaded(7);
+        QWidget* dialog = Windows().loaded(ui::Form7::kNumber);
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
@@ -159,7 +159,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("U\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        Windows().loaded(7)->close();
+        Windows().loaded(ui::Form7::kNumber)->close();
         QCOMPARE(WindowState(), QStringLiteral("Form1"));
         QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
         DestroyAllWindows();

@@ -1,6 +1,6 @@
 // Where "the current drive" is: Windows drive and share roots, and the data folder elsewhere.
 
-#include <zorimex/preferences/drive_root.h>
+#include "zorimex/preferences/drive_root.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // The text of the failure message box.
 
-#include <zorimex/failure/error_report.h>
+#include "zorimex/failure/error_report.h"
 
 #include <QTest>
 

@@ -5,7 +5,8 @@
 #include "failing_file_calls.h"
 #include "ordinary_user.h"
 
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/preferences/durable_write_test_hooks.h"
+#include "zorimex/preferences/preference_file.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -43,7 +44,7 @@ int OpenAfterTakingTheName(const char* path, int flags, mode_t mode) {
         g_takenName = path;
         ::close(::open(path, O_WRONLY | O_CREAT | O_EXCL, 0600));
     }
-    return zorimex::preferences::PosixFileCalls::system().open(path, flags, mode);
+    return zorimex::preferences::FileCalls::system().open(path, flags, mode);
 }
 #endif
 
@@ -415,7 +416,7 @@ private slots:
     void writeTakesAnotherTemporaryNameWhenOneIsTaken() {
         QVERIFY(QDir().mkpath(folder()));
         QVERIFY(WriteFileBytes(file(), "U\r\n"));
-        zorimex::preferences::PosixFileCalls calls = zorimex::preferences::PosixFileCalls::system();
+        zorimex::preferences::FileCalls calls = zorimex::preferences::FileCalls::system();
         calls.open = OpenAfterTakingTheName;
         g_takenName.clear();
         const PreferenceFile file{DriveRoot(drive().path()), DurableWriter(calls)};

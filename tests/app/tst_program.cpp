@@ -9,7 +9,7 @@
 #include "skipped_checks.h"
 #include "zorimex/ui/web_links.h"
 
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/preferences/preference_file.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -7,8 +7,8 @@
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
 
-#include <zorimex/webpane/address_link.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/address_link.h"
+#include "zorimex/webpane/web_pane.h"
 
 #include <QSignalSpy>
 
@@ -71,10 +71,10 @@ private slots:
         QCOMPARE(WindowState(), windowsAfterStart);
         QVERIFY(watcher.boxes().isEmpty());
         QCOMPARE(drive.fileBytes(), content); // reading changes nothing
-        QWidget* startup = Windows().loaded(1);
+        QWidget* startup = Windows().loaded(ui::Form1::kNumber);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
         QCOMPARE(startup->geometry().topLeft(), QPoint(4170 / 15, 2790 / 15));
-        if (QWidget* dialog = Windows().loaded(7))
+        if (QWidget* dialog = Windows().loaded(ui::Form7::kNumber))
             QCOMPARE(dialog->geometry().topLeft(), QPoint(495 / 15, 450 / 15));
         QCOMPARE(LoadedPane() != nullptr && !LoadedPane()->requestedUrl().isEmpty(), paneTold);
         if (paneTold)
@@ -144,7 +144,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile("Y\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QWidget* startup = Windows().loaded(1);
+        QWidget* startup = Windows().loaded(ui::Form1::kNumber);
         bool paneStartedAtFirstPaint = true;
         bool painted = false;
         struct FirstPaint : QObject {
@@ -171,7 +171,7 @@ private slots:
         QVERIFY(link);
         QCOMPARE(link->url(), kLatest);
         QVERIFY(!LoadedPane()->fallbackReason().isEmpty());
-        QVERIFY(!Windows().loaded(2)->isVisible());
+        QVERIFY(!Windows().loaded(ui::Form2::kNumber)->isVisible());
         startup->removeEventFilter(&firstPaint);
     }
 
@@ -210,7 +210,7 @@ private slots:
         TemporaryDrive drive;
         QVERIFY(drive.writeFile(content));
         QVERIFY(!StartLikeMain(drive.preferences()));
-        QWidget* startup = Windows().loaded(1);
+        QWidget* startup = Windows().loaded(ui::Form1::kNumber);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
         if (throughFrame)
             startup->close();

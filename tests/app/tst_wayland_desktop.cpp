@@ -25,16 +25,16 @@ private slots:
         QVERIFY(drive.writeFile("N\r\n"));
         QVERIFY(!StartLikeMain(drive.preferences()));
         auto& windows = Windows();
-        QWidget* startup = windows.loaded(1);
+        QWidget* startup = windows.loaded(ui::Form1::kNumber);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
         // The start-up window stands where its definition puts it.
         QCOMPARE(startup->geometry().topLeft(), QPoint(4170 / 15, 2790 / 15));
 
         Click(startup, "Command1");
-        QWidget* mainWindow = windows.loaded(2);
+        QWidget* mainWindow = windows.loaded(ui::Form2::kNumber);
         QVERIFY(QTest::qWaitForWindowActive(mainWindow));
         Click(mainWindow, "Command4");
-        QWidget* selection = windows.loaded(4);
+        QWidget* selection = windows.loaded(ui::Form4::kNumber);
         QVERIFY(QTest::qWaitForWindowActive(selection));
         Click(selection, "Label1");
         QTRY_VERIFY(mainWindow->isActiveWindow());

@@ -6,8 +6,8 @@
 // Exit status 0 when the file holds the answer, 1 when the write failed (the failure report on
 // stderr), 2 when called wrongly.
 
-#include <zorimex/failure/error_report.h>
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/failure/error_report.h"
+#include "zorimex/preferences/preference_file.h"
 
 #include <QString>
 

@@ -8,8 +8,8 @@
 #include "scratch_mount.h"
 #endif
 
-#include <zorimex/failure/error_report.h>
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/failure/error_report.h"
+#include "zorimex/preferences/preference_file.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,15 +7,16 @@
 #include "window_wiring.h"
 #include "zorimex/ui/clickable_image.h"
 #include "zorimex/ui/clickable_label.h"
+#include "zorimex/ui/form1.h"
 #include "zorimex/ui/form2.h"
+#include "zorimex/ui/form4.h"
 #include "zorimex/ui/form7.h"
 #include "zorimex/ui/web_links.h"
 #include "zorimex/ui/window_registry.h"
 
 #include "zorimex/actions.h"
-
-#include <zorimex/preferences/preference_file.h>
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/preferences/preference_file.h"
+#include "zorimex/webpane/web_pane.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -73,8 +74,8 @@ bool IsControl(const QWidget* widget) {
 /// The end commands that are buttons: the × of the start-up window and of the main window.
 bool IsEndButton(const QWidget* control) {
     const int form = FormNumberOf(control->window());
-    return (form == 1 && control->objectName() == QLatin1String("Command2")) ||
-           (form == 2 && control->objectName() == QLatin1String("Command5"));
+    return (form == ui::Form1::kNumber && control->objectName() == QLatin1String("Command2")) ||
+           (form == ui::Form2::kNumber && control->objectName() == QLatin1String("Command5"));
 }
 
 std::string ToCore(const QString& text) {
@@ -203,11 +204,12 @@ bool Monkey::startProgram() {
     }
     const bool asks = firstLine == "U";
     const bool navigates = firstLine == "Y";
-    if (!windows_.loaded(1) || !windows_.loaded(1)->isVisible())
+    if (!windows_.loaded(ui::Form1::kNumber) || !windows_.loaded(ui::Form1::kNumber)->isVisible())
         fail(QStringLiteral("the start-up window is not on the screen"));
-    if (asks != (windows_.loaded(7) && windows_.loaded(7)->isVisible()))
+    if (asks !=
+        (windows_.loaded(ui::Form7::kNumber) && windows_.loaded(ui::Form7::kNumber)->isVisible()))
         fail(QStringLiteral("the consent dialog is %1").arg(asks ? "missing" : "shown"));
-    auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(2));
+    auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(ui::Form2::kNumber));
     if (navigates != (mainWindow != nullptr))
         fail(QStringLiteral("the main window is %1 at start-up")
                  .arg(navigates ? "not loaded" : "loaded"));
@@ -286,9 +288,12 @@ void Monkey::step() {
 }
 
 void Monkey::act() {
-    const bool mainVisible = windows_.loaded(2) && windows_.loaded(2)->isVisible();
-    const bool selectionVisible = windows_.loaded(4) && windows_.loaded(4)->isVisible();
-    const bool endable = mainVisible || (windows_.loaded(1) && windows_.loaded(1)->isVisible());
+    const bool mainVisible =
+        windows_.loaded(ui::Form2::kNumber) && windows_.loaded(ui::Form2::kNumber)->isVisible();
+    const bool selectionVisible =
+        windows_.loaded(ui::Form4::kNumber) && windows_.loaded(ui::Form4::kNumber)->isVisible();
+    const bool endable = mainVisible || (windows_.loaded(ui::Form1::kNumber) &&
+                                         windows_.loaded(ui::Form1::kNumber)->isVisible());
 
     struct Choice {
         void (Monkey::*event)();
@@ -348,9 +353,10 @@ void Monkey::clickControl() {
 }
 
 void Monkey::chooseInSelectionWindow() {
-    QWidget* selection = windows_.loaded(4);
+    QWidget* selection = windows_.loaded(ui::Form4::kNumber);
     if (!selection || !selection->isVisible()) {
-        auto* open = windows_.loaded(2)->findChild<QAbstractButton*>(QStringLiteral("Command4"));
+        auto* open = windows_.loaded(ui::Form2::kNumber)
+                         ->findChild<QAbstractButton*>(QStringLiteral("Command4"));
         log(QStringLiteral("click Form2.Command4 (国を選択)"));
         QTest::mouseClick(open, Qt::LeftButton);
         return;
@@ -369,7 +375,7 @@ void Monkey::chooseInSelectionWindow() {
 }
 
 void Monkey::typeIntoField() {
-    QWidget* mainWindow = windows_.loaded(2);
+    QWidget* mainWindow = windows_.loaded(ui::Form2::kNumber);
     // Mostly the amount and the rate, the fields a user has reason to type into.
     const int draw = below(100);
     const int number = draw < 50 ? 1 : draw < 65 ? 5 : 1 + below(11);
@@ -478,7 +484,7 @@ void Monkey::activateWindow() {
 void Monkey::menuCommand() {
     static const std::array<const char*, 3> commands = {"pk", "hotel", "version"};
     const QString name = QLatin1String(commands.at(static_cast<std::size_t>(below(3))));
-    auto* action = windows_.loaded(2)->findChild<QAction*>(name);
+    auto* action = windows_.loaded(ui::Form2::kNumber)->findChild<QAction*>(name);
     if (!action) {
         fail(QStringLiteral("the main window has no menu command %1").arg(name));
         return;
@@ -496,9 +502,10 @@ void Monkey::closeThroughFrame() {
 
 void Monkey::endCommand() {
     std::vector<std::pair<QWidget*, QString>> commands;
-    if (QWidget* startup = windows_.loaded(1); startup && startup->isVisible())
+    if (QWidget* startup = windows_.loaded(ui::Form1::kNumber); startup && startup->isVisible())
         commands.emplace_back(startup, QStringLiteral("Command2"));
-    if (QWidget* mainWindow = windows_.loaded(2); mainWindow && mainWindow->isVisible()) {
+    if (QWidget* mainWindow = windows_.loaded(ui::Form2::kNumber);
+        mainWindow && mainWindow->isVisible()) {
         commands.emplace_back(mainWindow, QStringLiteral("Command5"));
         commands.emplace_back(mainWindow, QStringLiteral("finish"));
     }
@@ -512,7 +519,7 @@ void Monkey::endCommand() {
 }
 
 void Monkey::followMainWindow() {
-    QWidget* current = windows_.loaded(2);
+    QWidget* current = windows_.loaded(ui::Form2::kNumber);
     if (current == mainWindow_.data())
         return;
     mainWindow_ = current;
@@ -528,7 +535,7 @@ void Monkey::hookNewWindows() {
         if (!window || window->property(kHookedProperty).toBool())
             continue;
         window->setProperty(kHookedProperty, true);
-        if (form == 2) {
+        if (form == ui::Form2::kNumber) {
             // Connected after the window's own handlers, so the model follows each action.
             const std::array<std::pair<const char*, void (*)(Fields&)>, 3> actions = {
                 {{"Command1", &Convert}, {"Command2", &DollarWithTax}, {"Command3", &YenWithTax}}};
@@ -543,7 +550,7 @@ void Monkey::hookNewWindows() {
                     &QAbstractButton::clicked, this, [this] { ++exactAmountClicks_; });
             for (auto* banner : window->findChildren<ui::ClickableImage*>())
                 connect(banner, &ui::ClickableImage::clicked, this, [this] { ++bannerClicks_; });
-        } else if (form == 4) {
+        } else if (form == ui::Form4::kNumber) {
             const auto choose = [this](const QString& name) {
                 followMainWindow();
                 for (const CurrencyRow& currency : kCurrencyRows) {
@@ -562,7 +569,7 @@ void Monkey::hookNewWindows() {
             for (auto* option : window->findChildren<QRadioButton*>())
                 connect(option, &QRadioButton::clicked, this,
                         [choose, name = option->objectName()] { choose(name); });
-        } else if (form == 7) {
+        } else if (form == ui::Form7::kNumber) {
             auto* dialog = qobject_cast<ui::Form7*>(window);
             connect(dialog, &ui::Form7::yesChosen, this, [this] { answered_ = 'Y'; });
             connect(dialog, &ui::Form7::noChosen, this, [this] { answered_ = 'N'; });
@@ -597,9 +604,9 @@ void Monkey::checkAfterEvent() {
             fail(QStringLiteral("after the answer %1 or.txt holds %2")
                      .arg(QLatin1Char(*answered_))
                      .arg(QString::fromLatin1(content.toPercentEncoding())));
-        if (windows_.loaded(7))
+        if (windows_.loaded(ui::Form7::kNumber))
             fail(QStringLiteral("the consent dialog stayed after its answer"));
-        auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(2));
+        auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(ui::Form2::kNumber));
         if (*answered_ == 'Y' && (!mainWindow || mainWindow->browserPane()->requestedUrl() !=
                                                      QUrl(QLatin1String(ui::kLatestVersionPage))))
             fail(QStringLiteral("はい left the main window's pane without the page"));
@@ -611,7 +618,7 @@ void Monkey::checkSelection() {
     // The map selection may only move onto a country by a choice of that country, whether the
     // mouse or the keyboard moved it.
     QString selected;
-    if (QWidget* selection = windows_.loaded(4))
+    if (QWidget* selection = windows_.loaded(ui::Form4::kNumber))
         for (auto* option : selection->findChildren<QRadioButton*>())
             if (option->isChecked())
                 selected = option->objectName();
@@ -622,12 +629,14 @@ void Monkey::checkSelection() {
 
     // After a choice the main window is in front, the selection window still open behind it.
     if (!choiceMade_.isEmpty()) {
-        if (!windows_.loaded(2) || !windows_.loaded(2)->isVisible())
+        if (!windows_.loaded(ui::Form2::kNumber) ||
+            !windows_.loaded(ui::Form2::kNumber)->isVisible())
             fail(QStringLiteral("the main window is not shown after choosing %1").arg(choiceMade_));
-        else if (!QTest::qWaitForWindowActive(windows_.loaded(2)))
+        else if (!QTest::qWaitForWindowActive(windows_.loaded(ui::Form2::kNumber)))
             fail(QStringLiteral("the main window is not the active window after choosing %1")
                      .arg(choiceMade_));
-        if (!windows_.loaded(4) || !windows_.loaded(4)->isVisible())
+        if (!windows_.loaded(ui::Form4::kNumber) ||
+            !windows_.loaded(ui::Form4::kNumber)->isVisible())
             fail(QStringLiteral("the selection window went away with the choice"));
     }
     choiceMade_.clear();
@@ -653,7 +662,7 @@ void Monkey::checkWindowCounts() {
 }
 
 void Monkey::checkMainWindowFields() {
-    QWidget* mainWindow = windows_.loaded(2);
+    QWidget* mainWindow = windows_.loaded(ui::Form2::kNumber);
     if (!mainWindow)
         return;
     for (int number = 1; number <= kFieldCount; ++number) {

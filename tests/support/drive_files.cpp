@@ -1,6 +1,6 @@
 #include "drive_files.h"
 
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/preferences/preference_file.h"
 
 #include <QDir>
 #include <QFile>

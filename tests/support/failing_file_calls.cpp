@@ -1,5 +1,7 @@
 #include "failing_file_calls.h"
 
+#include "zorimex/preferences/durable_write_test_hooks.h"
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -34,7 +36,7 @@ bool ShortWriteFailsNow() {
 }
 
 #ifndef Q_OS_WIN
-const preferences::PosixFileCalls kReal = preferences::PosixFileCalls::system();
+const preferences::FileCalls kReal = preferences::FileCalls::system();
 
 int FailingOpen(const char* path, int flags, mode_t mode) {
     return FailsNow() ? -1 : kReal.open(path, flags, mode);
@@ -58,7 +60,7 @@ int FailingRename(const char* from, const char* to) {
     return FailsNow() ? -1 : kReal.rename(from, to);
 }
 #else
-const preferences::WindowsFileCalls kReal = preferences::WindowsFileCalls::system();
+const preferences::FileCalls kReal = preferences::FileCalls::system();
 
 bool FailingWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
     return !FailsNow() && kReal.write(file, buffer, count, written);

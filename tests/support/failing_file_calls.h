@@ -2,7 +2,7 @@
 // Durable writers whose file calls fail on purpose: one call of a replacement fails with a chosen
 // system error code, to see what a write that fails part-way leaves behind and reports.
 
-#include <zorimex/preferences/durable_write.h>
+#include "zorimex/preferences/durable_write.h"
 
 #include <QMetaType>
 

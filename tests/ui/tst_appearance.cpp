@@ -168,7 +168,7 @@ void AppearanceTest::pictureButtonCaptionsAreNeverClipped() {
 }
 
 void AppearanceTest::longButtonCaptionBreaksIntoBalancedLines() {
-    auto* exact = Control<PictureButton>(Form(2), QStringLiteral("Command6"));
+    auto* exact = Control<PictureButton>(Form(Form2::kNumber), QStringLiteral("Command6"));
     const auto layout = exact->captionLayout();
     const QFontMetrics metrics(exact->font());
     QCOMPARE(qRound(double(layout.needed.height()) / metrics.lineSpacing()), 2);
@@ -282,7 +282,7 @@ void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(bool, fitsWhole);
-    auto* edit = Control<QLineEdit>(ShowForm(2), field);
+    auto* edit = Control<QLineEdit>(ShowForm(Form2::kNumber), field);
     QVERIFY(edit);
     edit->setText(text);
     const QImage asWritten = edit->grab().toImage();
@@ -294,7 +294,7 @@ void AppearanceTest::fieldsShowTheirTextFromTheFirstCharacter() {
 // A map button's caption is clipped away; its focus still shows, so the arrow keys can be
 // followed across the map.
 void AppearanceTest::focusedMapButtonShowsItsFocus() {
-    QWidget* selection = ShowForm(4);
+    QWidget* selection = ShowForm(Form4::kNumber);
     auto* canada = Control<QRadioButton>(selection, QStringLiteral("Option2"));
     QVERIFY(canada);
     QVERIFY(!canada->text().isEmpty()); // its own name, not shown

@@ -126,7 +126,7 @@ void MainWindowTest::conversionsByClicks() {
     QFETCH(QString, dollarWithTax);
     QFETCH(QString, yenWithTax);
 
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     Type(window, "Text1", amount);
     ChooseCurrency(window, currency);
     QCOMPARE(FieldText(window, "Text6"), name);
@@ -158,7 +158,7 @@ void MainWindowTest::exactAmountMessage_data() {
 void MainWindowTest::exactAmountMessage() {
     QFETCH(QString, amount);
     QFETCH(QString, message);
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     if (!amount.isEmpty()) {
         Type(window, "Text1", amount);
         ChooseCurrency(window, amount == "4.1" ? "Label10" : "Label14");
@@ -177,7 +177,7 @@ void MainWindowTest::exactAmountMessage() {
 }
 
 void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     Type(window, "Text1", QStringLiteral("1234.56"));
     ChooseCurrency(window, QStringLiteral("Label14"));
     for (const char* button : {"Command1", "Command2", "Command3"})
@@ -197,7 +197,7 @@ void MainWindowTest::failedStepsLeaveFieldsAsTheyWere() {
 }
 
 void MainWindowTest::typingComputesNothing() {
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     Type(window, "Text1", QStringLiteral("1234.56"));
     Type(window, "Text5", QStringLiteral("110"));
     for (int field = 2; field <= 11; ++field) {
@@ -218,7 +218,7 @@ void MainWindowTest::enterAndSpacePressTheFocusedButton_data() {
 
 void MainWindowTest::enterAndSpacePressTheFocusedButton() {
     QFETCH(int, key);
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     Type(window, "Text1", QStringLiteral("1234.56"));
     Type(window, "Text5", QStringLiteral("110"));
     auto* convert = Control<QAbstractButton>(window, QStringLiteral("Command1"));
@@ -230,15 +230,15 @@ void MainWindowTest::enterAndSpacePressTheFocusedButton() {
 void MainWindowTest::menuCommandsOpenTheirWindows_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("form");
-    QTest::newRow("気を付けたいこと") << "pk" << 5;
-    QTest::newRow("標準ホテル料金") << "hotel" << 6;
-    QTest::newRow("バージョン情報") << "version" << 3;
+    QTest::newRow("気を付けたいこと") << "pk" << Form5::kNumber;
+    QTest::newRow("標準ホテル料金") << "hotel" << Form6::kNumber;
+    QTest::newRow("バージョン情報") << "version" << Form3::kNumber;
 }
 
 void MainWindowTest::menuCommandsOpenTheirWindows() {
     QFETCH(QString, command);
     QFETCH(int, form);
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     QVERIFY(!Windows().loaded(form));
     Control<QAction>(window, command)->trigger();
     QWidget* opened = Windows().loaded(form);
@@ -252,7 +252,7 @@ void MainWindowTest::menuCommandsOpenTheirWindows() {
 
 // The captions carry no key marks, yet the menus open from the keyboard as on any desktop.
 void MainWindowTest::menusOpenFromTheKeyboard() {
-    auto* window = qobject_cast<QMainWindow*>(ShowForm(2));
+    auto* window = qobject_cast<QMainWindow*>(ShowForm(Form2::kNumber));
     QVERIFY(window);
     QMenuBar* bar = window->menuBar();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
@@ -263,7 +263,7 @@ void MainWindowTest::menusOpenFromTheKeyboard() {
         QTest::keyClick(popup, Qt::Key_Escape);
     QTest::keyClick(window->findChild<QWidget*>(QStringLiteral("Text1")), Qt::Key_V,
                     Qt::AltModifier);
-    QVERIFY(Windows().loaded(3));
+    QVERIFY(Windows().loaded(Form3::kNumber));
     window->activateWindow();
     QTRY_VERIFY(window->isActiveWindow());
     QTest::keySequence(window->findChild<QWidget*>(QStringLiteral("Text1")),
@@ -277,23 +277,23 @@ void MainWindowTest::menusOpenFromTheKeyboard() {
 }
 
 void MainWindowTest::windowsOpenedTwiceAreBroughtForward() {
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     Click(window, "Command4");
-    QWidget* selection = Windows().loaded(4);
+    QWidget* selection = Windows().loaded(Form4::kNumber);
     QVERIFY(selection);
     Control<QAction>(window, QStringLiteral("pk"))->trigger();
     Control<QAction>(window, QStringLiteral("hotel"))->trigger();
     Control<QAction>(window, QStringLiteral("version"))->trigger();
-    for (int form : {3, 4, 5, 6})
+    for (int form : {Form3::kNumber, Form4::kNumber, Form5::kNumber, Form6::kNumber})
         QVERIFY(Windows().loaded(form)->isVisible());
     Click(window, "Command4");
-    QCOMPARE(Windows().loaded(4), selection);
+    QCOMPARE(Windows().loaded(Form4::kNumber), selection);
     QTRY_COMPARE(QApplication::activeWindow(), selection);
     QCOMPARE(QApplication::topLevelWidgets().count(selection), 1);
 }
 
 void MainWindowTest::hiddenFieldsAreReachedByTab() {
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     auto* pane = Control(window, QStringLiteral("Picture1"));
     const QStringList hidden{"Text5", "Text9", "Text10", "Text11"};
     for (const QString& name : hidden) {
@@ -319,7 +319,7 @@ void MainWindowTest::hiddenFieldsAreReachedByTab() {
 }
 
 void MainWindowTest::noFieldLimitsItsLength() {
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     const QString pasted = QString(40000, QLatin1Char('9'));
     for (int field = 1; field <= 11; ++field) {
         auto* edit = Control<QLineEdit>(window, QStringLiteral("Text%1").arg(field));

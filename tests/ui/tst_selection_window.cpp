@@ -99,7 +99,7 @@ void SelectionWindowTest::everyControlWritesItsOwnRate() {
     QFETCH(QString, rate);
     QFETCH(QString, name);
     QWidget* selection = OpenSelection();
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     ClickControl(selection, control);
     QCOMPARE(FieldText(mainWindow, "Text5"), rate);
     QCOMPARE(FieldText(mainWindow, "Text6"), name);
@@ -135,7 +135,7 @@ void SelectionWindowTest::lastChoiceStands() {
     QFETCH(QString, rate);
     QFETCH(QString, name);
     QWidget* selection = OpenSelection();
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     for (const QString& control : clicks) {
         ClickControl(selection, control);
         QVERIFY(selection->isVisible());
@@ -145,7 +145,7 @@ void SelectionWindowTest::lastChoiceStands() {
 }
 
 void SelectionWindowTest::openingAndOption1WriteNothing() {
-    QWidget* mainWindow = ShowForm(2);
+    QWidget* mainWindow = ShowForm(Form2::kNumber);
     Control<QLineEdit>(mainWindow, QStringLiteral("Text1"))->setText(QStringLiteral("12"));
     Control<QLineEdit>(mainWindow, QStringLiteral("Text6"))->setText(QStringLiteral("typed"));
     const QStringList before = AllFields(mainWindow);
@@ -163,13 +163,13 @@ void SelectionWindowTest::openingAndOption1WriteNothing() {
 
 void SelectionWindowTest::choiceBringsMainWindowForwardAndStaysOpen() {
     QWidget* selection = OpenSelection();
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     QCOMPARE(QApplication::activeWindow(), selection);
     Control<QLineEdit>(mainWindow, QStringLiteral("Text8"))->setText(QStringLiteral("13"));
     ClickControl(selection, QStringLiteral("Option12"));
     QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
     QVERIFY(selection->isVisible());
-    QCOMPARE(Windows().loaded(4), selection);
+    QCOMPARE(Windows().loaded(Form4::kNumber), selection);
     // No conversion runs: the earlier result stays until the user converts again.
     QCOMPARE(FieldText(mainWindow, "Text8"), QStringLiteral("13"));
     QVERIFY(FieldText(mainWindow, "Text11").isEmpty());
@@ -180,12 +180,12 @@ void SelectionWindowTest::labelChoiceLeavesMapSelectionAlone() {
     ClickControl(selection, QStringLiteral("Option9"));
     ClickControl(selection, QStringLiteral("Label1"));
     QCOMPARE(CheckedOption(selection)->objectName(), QStringLiteral("Option9"));
-    QCOMPARE(FieldText(Windows().loaded(2), "Text6"), QStringLiteral("カナダドル"));
+    QCOMPARE(FieldText(Windows().loaded(Form2::kNumber), "Text6"), QStringLiteral("カナダドル"));
 }
 
 void SelectionWindowTest::arrowKeysChooseOnceEach() {
     QWidget* selection = OpenSelection();
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     ClickControl(selection, QStringLiteral("Option7")); // China
     // The user comes back to the selection window and moves the selection with the keyboard.
     Windows().show(selection);
@@ -208,13 +208,13 @@ void SelectionWindowTest::arrowKeysChooseOnceEach() {
 
 void SelectionWindowTest::reopeningStartsUnselectedAndKeepsTheTexts() {
     QWidget* selection = OpenSelection();
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     ClickControl(selection, QStringLiteral("Option14"));
     QVERIFY(CheckedOption(selection));
     Windows().show(selection);
     QTest::mouseClick(Control<QAbstractButton>(selection, QStringLiteral("Command1")),
                       Qt::LeftButton);
-    QVERIFY(!Windows().loaded(4));
+    QVERIFY(!Windows().loaded(Form4::kNumber));
     SettleDeletions();
 
     QWidget* reopened = OpenSelection();
@@ -235,7 +235,7 @@ void SelectionWindowTest::openingAgainKeepsTheMapSelection() {
 
 void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
     QWidget* selection = OpenSelection();
-    QPointer<QWidget> oldMain = Windows().loaded(2);
+    QPointer<QWidget> oldMain = Windows().loaded(Form2::kNumber);
     Control<QLineEdit>(oldMain, QStringLiteral("Text1"))->setText(QStringLiteral("50"));
     oldMain->close(); // through its frame; the selection window keeps the program running
     SettleDeletions();
@@ -243,7 +243,7 @@ void SelectionWindowTest::choiceAfterMainWindowClosedMakesAFreshOne() {
     QVERIFY(selection->isVisible());
 
     ClickControl(selection, QStringLiteral("Label17"));
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     QVERIFY(mainWindow);
     QVERIFY(mainWindow->isVisible());
     QStringList expected(11, QString());

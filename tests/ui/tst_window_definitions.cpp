@@ -9,7 +9,7 @@
 #include "zorimex/ui/picture_surface.h"
 #include "zorimex/ui/system_colours.h"
 
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/web_pane.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -89,15 +89,19 @@ void WindowDefinitionsTest::windowFrame_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QSize>("clientTwips");
     QTest::addColumn<QString>("background");
-    QTest::newRow("Form1 start-up") << 1 << QString() << QSize(7110, 5325) << "InactiveTitleBar";
-    QTest::newRow("Form2 main") << 2 << "Zorimex" << QSize(7245, 5445) << "InactiveTitleBar";
-    QTest::newRow("Form3 about") << 3 << "バージョン情報" << QSize(4965, 4395)
+    QTest::newRow("Form1 start-up")
+        << Form1::kNumber << QString() << QSize(7110, 5325) << "InactiveTitleBar";
+    QTest::newRow("Form2 main") << Form2::kNumber << "Zorimex" << QSize(7245, 5445)
+                                << "InactiveTitleBar";
+    QTest::newRow("Form3 about") << Form3::kNumber << "バージョン情報" << QSize(4965, 4395)
                                  << "InactiveTitleBar";
-    QTest::newRow("Form4 selection") << 4 << "国を選択" << QSize(6780, 5070) << "#0000C0";
+    QTest::newRow("Form4 selection")
+        << Form4::kNumber << "国を選択" << QSize(6780, 5070) << "#0000C0";
     QTest::newRow("Form5 advice, つ in hiragana")
-        << 5 << "気をつけたいこと" << QSize(8070, 5220) << QString();
-    QTest::newRow("Form6 hotel rates") << 6 << "標準ホテル料金" << QSize(8565, 5985) << QString();
-    QTest::newRow("Form7 consent") << 7 << QString() << QSize(4680, 1335) << QString();
+        << Form5::kNumber << "気をつけたいこと" << QSize(8070, 5220) << QString();
+    QTest::newRow("Form6 hotel rates")
+        << Form6::kNumber << "標準ホテル料金" << QSize(8565, 5985) << QString();
+    QTest::newRow("Form7 consent") << Form7::kNumber << QString() << QSize(4680, 1335) << QString();
 }
 
 void WindowDefinitionsTest::windowFrame() {
@@ -124,8 +128,8 @@ void WindowDefinitionsTest::windowFrame() {
 void WindowDefinitionsTest::fixedScreenPosition_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QPoint>("clientTwips");
-    QTest::newRow("Form1") << 1 << QPoint(4170, 2790);
-    QTest::newRow("Form7") << 7 << QPoint(495, 450);
+    QTest::newRow("Form1") << Form1::kNumber << QPoint(4170, 2790);
+    QTest::newRow("Form7") << Form7::kNumber << QPoint(495, 450);
 }
 
 void WindowDefinitionsTest::fixedScreenPosition() {
@@ -148,95 +152,95 @@ void WindowDefinitionsTest::controlRectangles_data() {
             << form << QString::fromLatin1(name) << QRect(l, t, w, h);
     };
     // Main window.
-    row(2, "Text7", 4920, 2880, 255, 375);
-    row(2, "Picture1", 0, 0, 2175, 1695);
-    row(2, "Command6", 6360, 2640, 735, 735);
-    row(2, "WebBrowser1", 3360, 0, 3855, 1215);
-    row(2, "Text10", 240, 360, 495, 270);
-    row(2, "Text9", 240, 120, 495, 270);
-    row(2, "Text8", 3480, 2880, 1095, 375);
-    row(2, "Command5", 6840, 5040, 375, 375);
-    row(2, "Text6", 3240, 1800, 2175, 375);
-    row(2, "Text5", 1800, 120, 150, 735);
-    row(2, "Command4", 3960, 1440, 975, 375);
-    row(2, "Command3", 4680, 3360, 1095, 615);
-    row(2, "Command2", 2280, 2760, 1095, 615);
-    row(2, "Command1", 5520, 1680, 1095, 615);
-    row(2, "Text4", 3600, 4440, 2775, 450);
-    row(2, "Text3", 5520, 2880, 615, 405);
-    row(2, "Text2", 120, 3960, 3135, 495);
-    row(2, "Text1", 120, 1800, 3015, 495);
-    row(2, "Text11", 960, 360, 180, 270);
-    row(2, "Image2", 5040, 5040, 1860, 390);
-    row(2, "Image1", 3240, 5040, 1860, 390);
-    row(2, "Label5", 4560, 2880, 375, 375);
-    row(2, "Label4", 5160, 2880, 375, 375);
-    row(2, "Label1", 3720, 4080, 2535, 375);
-    row(2, "Label3", 6360, 2880, 375, 375);
-    row(2, "Label2", 360, 3600, 2535, 375);
+    row(Form2::kNumber, "Text7", 4920, 2880, 255, 375);
+    row(Form2::kNumber, "Picture1", 0, 0, 2175, 1695);
+    row(Form2::kNumber, "Command6", 6360, 2640, 735, 735);
+    row(Form2::kNumber, "WebBrowser1", 3360, 0, 3855, 1215);
+    row(Form2::kNumber, "Text10", 240, 360, 495, 270);
+    row(Form2::kNumber, "Text9", 240, 120, 495, 270);
+    row(Form2::kNumber, "Text8", 3480, 2880, 1095, 375);
+    row(Form2::kNumber, "Command5", 6840, 5040, 375, 375);
+    row(Form2::kNumber, "Text6", 3240, 1800, 2175, 375);
+    row(Form2::kNumber, "Text5", 1800, 120, 150, 735);
+    row(Form2::kNumber, "Command4", 3960, 1440, 975, 375);
+    row(Form2::kNumber, "Command3", 4680, 3360, 1095, 615);
+    row(Form2::kNumber, "Command2", 2280, 2760, 1095, 615);
+    row(Form2::kNumber, "Command1", 5520, 1680, 1095, 615);
+    row(Form2::kNumber, "Text4", 3600, 4440, 2775, 450);
+    row(Form2::kNumber, "Text3", 5520, 2880, 615, 405);
+    row(Form2::kNumber, "Text2", 120, 3960, 3135, 495);
+    row(Form2::kNumber, "Text1", 120, 1800, 3015, 495);
+    row(Form2::kNumber, "Text11", 960, 360, 180, 270);
+    row(Form2::kNumber, "Image2", 5040, 5040, 1860, 390);
+    row(Form2::kNumber, "Image1", 3240, 5040, 1860, 390);
+    row(Form2::kNumber, "Label5", 4560, 2880, 375, 375);
+    row(Form2::kNumber, "Label4", 5160, 2880, 375, 375);
+    row(Form2::kNumber, "Label1", 3720, 4080, 2535, 375);
+    row(Form2::kNumber, "Label3", 6360, 2880, 375, 375);
+    row(Form2::kNumber, "Label2", 360, 3600, 2535, 375);
     // Selection window.
-    row(4, "Option18", 4680, 840, 255, 255);
-    row(4, "Command1", 4920, 4200, 1455, 615);
-    row(4, "Option17", 1800, 1440, 255, 255);
-    row(4, "Option16", 840, 1080, 255, 255);
-    row(4, "Option15", 840, 1680, 255, 255);
-    row(4, "Option14", 5520, 1560, 255, 255);
-    row(4, "Option13", 2640, 1320, 255, 255);
-    row(4, "Option12", 480, 720, 255, 255);
-    row(4, "Option11", 120, 600, 255, 255);
-    row(4, "Option10", 840, 480, 255, 255);
-    row(4, "Option9", 1800, 720, 255, 255);
-    row(4, "Option8", 2280, 1080, 255, 255);
-    row(4, "Option7", 2280, 720, 255, 255);
-    row(4, "Option6", 2640, 1080, 255, 255);
-    row(4, "Option5", 2400, 1440, 255, 255);
-    row(4, "Option4", 3480, 2160, 255, 255);
-    row(4, "Option3", 2760, 1800, 255, 255);
-    row(4, "Option2", 4680, 480, 255, 255);
-    row(4, "Option1", 5760, 4440, 255, 255);
-    row(4, "Label17", 1560, 4080, 1455, 255);
-    row(4, "Label16", 120, 4560, 1455, 255);
-    row(4, "Label15", 120, 4080, 1335, 255);
-    row(4, "Label14", 120, 3600, 1335, 255);
-    row(4, "Label13", 120, 3120, 1335, 255);
-    row(4, "Label12", 120, 2640, 1335, 375);
-    row(4, "Label11", 1560, 3600, 1455, 255);
-    row(4, "Label10", 1560, 3120, 1455, 255);
-    row(4, "Label9", 1560, 2640, 1455, 255);
-    row(4, "Label8", 3120, 4560, 1575, 255);
-    row(4, "Label7", 3120, 4080, 1575, 255);
-    row(4, "Label6", 3120, 3600, 1575, 255);
-    row(4, "Label5", 3120, 3120, 1575, 255);
-    row(4, "Label4", 3120, 2640, 1575, 255);
-    row(4, "Label3", 4800, 3600, 1575, 255);
-    row(4, "Label2", 4800, 3120, 1575, 255);
-    row(4, "Label1", 4800, 2640, 1575, 255);
+    row(Form4::kNumber, "Option18", 4680, 840, 255, 255);
+    row(Form4::kNumber, "Command1", 4920, 4200, 1455, 615);
+    row(Form4::kNumber, "Option17", 1800, 1440, 255, 255);
+    row(Form4::kNumber, "Option16", 840, 1080, 255, 255);
+    row(Form4::kNumber, "Option15", 840, 1680, 255, 255);
+    row(Form4::kNumber, "Option14", 5520, 1560, 255, 255);
+    row(Form4::kNumber, "Option13", 2640, 1320, 255, 255);
+    row(Form4::kNumber, "Option12", 480, 720, 255, 255);
+    row(Form4::kNumber, "Option11", 120, 600, 255, 255);
+    row(Form4::kNumber, "Option10", 840, 480, 255, 255);
+    row(Form4::kNumber, "Option9", 1800, 720, 255, 255);
+    row(Form4::kNumber, "Option8", 2280, 1080, 255, 255);
+    row(Form4::kNumber, "Option7", 2280, 720, 255, 255);
+    row(Form4::kNumber, "Option6", 2640, 1080, 255, 255);
+    row(Form4::kNumber, "Option5", 2400, 1440, 255, 255);
+    row(Form4::kNumber, "Option4", 3480, 2160, 255, 255);
+    row(Form4::kNumber, "Option3", 2760, 1800, 255, 255);
+    row(Form4::kNumber, "Option2", 4680, 480, 255, 255);
+    row(Form4::kNumber, "Option1", 5760, 4440, 255, 255);
+    row(Form4::kNumber, "Label17", 1560, 4080, 1455, 255);
+    row(Form4::kNumber, "Label16", 120, 4560, 1455, 255);
+    row(Form4::kNumber, "Label15", 120, 4080, 1335, 255);
+    row(Form4::kNumber, "Label14", 120, 3600, 1335, 255);
+    row(Form4::kNumber, "Label13", 120, 3120, 1335, 255);
+    row(Form4::kNumber, "Label12", 120, 2640, 1335, 375);
+    row(Form4::kNumber, "Label11", 1560, 3600, 1455, 255);
+    row(Form4::kNumber, "Label10", 1560, 3120, 1455, 255);
+    row(Form4::kNumber, "Label9", 1560, 2640, 1455, 255);
+    row(Form4::kNumber, "Label8", 3120, 4560, 1575, 255);
+    row(Form4::kNumber, "Label7", 3120, 4080, 1575, 255);
+    row(Form4::kNumber, "Label6", 3120, 3600, 1575, 255);
+    row(Form4::kNumber, "Label5", 3120, 3120, 1575, 255);
+    row(Form4::kNumber, "Label4", 3120, 2640, 1575, 255);
+    row(Form4::kNumber, "Label3", 4800, 3600, 1575, 255);
+    row(Form4::kNumber, "Label2", 4800, 3120, 1575, 255);
+    row(Form4::kNumber, "Label1", 4800, 2640, 1575, 255);
     // Start-up window.
-    row(1, "Command2", 6720, 0, 375, 375);
-    row(1, "Command1", 4440, 0, 2295, 615);
-    row(1, "Label9", 360, 3960, 3015, 255);
-    row(1, "Label8", 360, 3720, 2775, 255);
-    row(1, "Label7", 360, 3480, 2175, 255);
-    row(1, "Label6", 360, 3240, 2055, 255);
-    row(1, "Label5", 120, 1800, 2655, 1455);
-    row(1, "Label4", 3720, 720, 3375, 375);
-    row(1, "Label3", 240, 4680, 1575, 255);
-    row(1, "Label2", 240, 4440, 1575, 255);
-    row(1, "Label1", 120, 4200, 2655, 255);
+    row(Form1::kNumber, "Command2", 6720, 0, 375, 375);
+    row(Form1::kNumber, "Command1", 4440, 0, 2295, 615);
+    row(Form1::kNumber, "Label9", 360, 3960, 3015, 255);
+    row(Form1::kNumber, "Label8", 360, 3720, 2775, 255);
+    row(Form1::kNumber, "Label7", 360, 3480, 2175, 255);
+    row(Form1::kNumber, "Label6", 360, 3240, 2055, 255);
+    row(Form1::kNumber, "Label5", 120, 1800, 2655, 1455);
+    row(Form1::kNumber, "Label4", 3720, 720, 3375, 375);
+    row(Form1::kNumber, "Label3", 240, 4680, 1575, 255);
+    row(Form1::kNumber, "Label2", 240, 4440, 1575, 255);
+    row(Form1::kNumber, "Label1", 120, 4200, 2655, 255);
     // About and information windows; the About labels lie in the picture pane.
-    row(3, "cmdOK", 1440, 3840, 1980, 345);
-    row(3, "Picture1", 0, 0, 6615, 3735);
-    row(3, "Label1", 0, 720, 4935, 735);
-    row(3, "Label2", 120, 1320, 4695, 375);
-    row(3, "Label3", 120, 2040, 4575, 375);
-    row(5, "Command1", 5280, 360, 1815, 495);
-    row(6, "Command1", 5760, 5160, 2415, 495);
+    row(Form3::kNumber, "cmdOK", 1440, 3840, 1980, 345);
+    row(Form3::kNumber, "Picture1", 0, 0, 6615, 3735);
+    row(Form3::kNumber, "Label1", 0, 720, 4935, 735);
+    row(Form3::kNumber, "Label2", 120, 1320, 4695, 375);
+    row(Form3::kNumber, "Label3", 120, 2040, 4575, 375);
+    row(Form5::kNumber, "Command1", 5280, 360, 1815, 495);
+    row(Form6::kNumber, "Command1", 5760, 5160, 2415, 495);
     // Consent dialog.
-    row(7, "Command2", 480, 720, 1575, 495);
-    row(7, "Command1", 2520, 720, 1575, 495);
-    row(7, "Label3", 360, 480, 3855, 255);
-    row(7, "Label2", 360, 240, 3855, 255);
-    row(7, "Label1", 480, 0, 3615, 255);
+    row(Form7::kNumber, "Command2", 480, 720, 1575, 495);
+    row(Form7::kNumber, "Command1", 2520, 720, 1575, 495);
+    row(Form7::kNumber, "Label3", 360, 480, 3855, 255);
+    row(Form7::kNumber, "Label2", 360, 240, 3855, 255);
+    row(Form7::kNumber, "Label1", 480, 0, 3615, 255);
 }
 
 void WindowDefinitionsTest::controlRectangles() {
@@ -264,7 +268,7 @@ void WindowDefinitionsTest::lineEnds() {
     QFETCH(QString, line);
     QFETCH(QPoint, fromTwips);
     QFETCH(QPoint, toTwips);
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     auto* shape = Control<LineShape>(window, line);
     QVERIFY(shape);
     QCOMPARE(shape->start(), fromTwips / 15);
@@ -289,57 +293,57 @@ void WindowDefinitionsTest::captions_data() {
         QTest::addRow("Form%d %s", form, name)
             << form << QString::fromLatin1(name) << QString::fromUtf8(text);
     };
-    row(2, "Command6", "もっと正確！");
-    row(2, "Command5", "");
-    row(2, "Command4", "国を選択");
-    row(2, "Command3", "換算");
-    row(2, "Command2", "換算");
-    row(2, "Command1", "換算");
-    row(2, "Label5", "万");
-    row(2, "Label4", "千");
-    row(2, "Label1", "日本円+消費税");
-    row(2, "Label3", "円");
-    row(2, "Label2", "$(ドル)+消費税");
-    row(4, "Command1", "選択終了");
-    row(4, "Label1", "カナダ$");
-    row(4, "Label2", "アメリカ$");
-    row(4, "Label3", "ブラジルリアル");
-    row(4, "Label4", "韓国ウォン");
-    row(4, "Label5", "台湾$");
-    row(4, "Label6", "タイバーツ");
-    row(4, "Label7", "オーストラリア$");
-    row(4, "Label8", "ニュージーランド$");
-    row(4, "Label9", "ロシアルーブル");
-    row(4, "Label10", "中国元");
-    row(4, "Label11", "香港$");
-    row(4, "Label12", "スウェーデンクローネ");
-    row(4, "Label13", "イギリス￡");
-    row(4, "Label14", "EUユーロ");
-    row(4, "Label15", "エジプト￡");
-    row(4, "Label16", "南アフリカランド");
-    row(4, "Label17", "インドルピー");
-    row(1, "Command2", "");
-    row(1, "Command1", "OK");
-    row(1, "Label9", "受取人名：例田　太郎\n\n");
-    row(1, "Label8", "例示銀行　見本支店\n");
-    row(1, "Label7", "口座番号：0123456\n");
-    row(1, "Label6", "科目　　：普通預金\n");
-    row(1, "Label5", "気に入ったなら、開発金を寄付してくださるようお願いします");
-    row(1, "Label4", "OKを押してください。");
-    row(1, "Label3", "バージョン：6.0");
-    row(1, "Label2", "品名：Zorimex");
-    row(1, "Label1", "Copyright (C) 2002 ZRMX工房 例田太郎");
-    row(3, "cmdOK", "OK");
-    row(3, "Label1", "アプリケーション名：Zorimex");
-    row(3, "Label2", "作者：ZRMX工房　例田　太郎");
-    row(3, "Label3", "バージョン：6.0");
-    row(5, "Command1", "閉じる");
-    row(6, "Command1", "閉じる");
-    row(7, "Command2", "はい");
-    row(7, "Command1", "いいえ");
-    row(7, "Label3", "わからない場合は適当な方を選択してください。");
-    row(7, "Label2", "（毎回インターネットに接続することになります。）");
-    row(7, "Label1", "右端に最新バージョン情報を表示させますか？");
+    row(Form2::kNumber, "Command6", "もっと正確！");
+    row(Form2::kNumber, "Command5", "");
+    row(Form2::kNumber, "Command4", "国を選択");
+    row(Form2::kNumber, "Command3", "換算");
+    row(Form2::kNumber, "Command2", "換算");
+    row(Form2::kNumber, "Command1", "換算");
+    row(Form2::kNumber, "Label5", "万");
+    row(Form2::kNumber, "Label4", "千");
+    row(Form2::kNumber, "Label1", "日本円+消費税");
+    row(Form2::kNumber, "Label3", "円");
+    row(Form2::kNumber, "Label2", "$(ドル)+消費税");
+    row(Form4::kNumber, "Command1", "選択終了");
+    row(Form4::kNumber, "Label1", "カナダ$");
+    row(Form4::kNumber, "Label2", "アメリカ$");
+    row(Form4::kNumber, "Label3", "ブラジルリアル");
+    row(Form4::kNumber, "Label4", "韓国ウォン");
+    row(Form4::kNumber, "Label5", "台湾$");
+    row(Form4::kNumber, "Label6", "タイバーツ");
+    row(Form4::kNumber, "Label7", "オーストラリア$");
+    row(Form4::kNumber, "Label8", "ニュージーランド$");
+    row(Form4::kNumber, "Label9", "ロシアルーブル");
+    row(Form4::kNumber, "Label10", "中国元");
+    row(Form4::kNumber, "Label11", "香港$");
+    row(Form4::kNumber, "Label12", "スウェーデンクローネ");
+    row(Form4::kNumber, "Label13", "イギリス￡");
+    row(Form4::kNumber, "Label14", "EUユーロ");
+    row(Form4::kNumber, "Label15", "エジプト￡");
+    row(Form4::kNumber, "Label16", "南アフリカランド");
+    row(Form4::kNumber, "Label17", "インドルピー");
+    row(Form1::kNumber, "Command2", "");
+    row(Form1::kNumber, "Command1", "OK");
+    row(Form1::kNumber, "Label9", "受取人名：例田　太郎\n\n");
+    row(Form1::kNumber, "Label8", "例示銀行　見本支店\n");
+    row(Form1::kNumber, "Label7", "口座番号：0123456\n");
+    row(Form1::kNumber, "Label6", "科目　　：普通預金\n");
+    row(Form1::kNumber, "Label5", "気に入ったなら、開発金を寄付してくださるようお願いします");
+    row(Form1::kNumber, "Label4", "OKを押してください。");
+    row(Form1::kNumber, "Label3", "バージョン：6.0");
+    row(Form1::kNumber, "Label2", "品名：Zorimex");
+    row(Form1::kNumber, "Label1", "Copyright (C) 2002 ZRMX工房 例田太郎");
+    row(Form3::kNumber, "cmdOK", "OK");
+    row(Form3::kNumber, "Label1", "アプリケーション名：Zorimex");
+    row(Form3::kNumber, "Label2", "作者：ZRMX工房　例田　太郎");
+    row(Form3::kNumber, "Label3", "バージョン：6.0");
+    row(Form5::kNumber, "Command1", "閉じる");
+    row(Form6::kNumber, "Command1", "閉じる");
+    row(Form7::kNumber, "Command2", "はい");
+    row(Form7::kNumber, "Command1", "いいえ");
+    row(Form7::kNumber, "Label3", "わからない場合は適当な方を選択してください。");
+    row(Form7::kNumber, "Label2", "（毎回インターネットに接続することになります。）");
+    row(Form7::kNumber, "Label1", "右端に最新バージョン情報を表示させますか？");
 }
 
 void WindowDefinitionsTest::captions() {
@@ -366,50 +370,50 @@ void WindowDefinitionsTest::fonts_data() {
         QTest::addRow("Form%d %s", form, name)
             << form << QString::fromLatin1(name) << face << points << bold;
     };
-    row(2, "Text7", kGothic, 15.75, false);
-    row(2, "Text8", kGothic, 15.75, false);
-    row(2, "Command6", kPGothic, 9, true);
-    row(2, "Form2", kPop, 9, false);        // the window font
-    row(2, "menubar", QString(), 9, false); // the desktop's, not the window's
-    row(2, "Text10", kPop, 9, false);
-    row(2, "Text9", kPop, 9, false);
-    row(2, "Text11", kPop, 9, false);
-    row(2, "Command5", kPGothic, 9, false);
-    row(2, "Text6", kPGothic, 12, true);
-    row(2, "Text5", kPGothic, 9, false);
-    row(2, "Command4", kPGothic, 9, true);
-    row(2, "Command3", kPGothic, 14.25, true);
-    row(2, "Command2", kPGothic, 14.25, true);
-    row(2, "Command1", kPGothic, 14.25, true);
-    row(2, "Text4", kPGothic, 15.75, true);
-    row(2, "Text3", kPGothic, 15.75, false);
-    row(2, "Text2", kPGothic, 15.75, false);
-    row(2, "Text1", kPGothic, 15.75, true);
-    row(2, "Label5", kPGothic, 15.75, true);
-    row(2, "Label4", kPGothic, 18, true);
-    row(2, "Label1", kPGothic, 18, true);
-    row(2, "Label3", kPop, 15.75, false);
-    row(2, "Label2", kPGothic, 15.75, true);
-    row(4, "Command1", kPGothic, 15.75, true);
-    row(4, "Label1", kPGothic, 9, true);
-    row(4, "Label12", kPGothic, 9, true);
-    row(4, "Label17", kPGothic, 9, true);
-    row(1, "Command1", kPGothic, 21.75, true);
-    row(1, "Label5", kPMincho, 18, false);
-    row(1, "Label4", kPGothic, 15.75, true);
-    row(1, "Label3", kPGothic, 9, true);
-    row(1, "Label2", kPGothic, 9, true);
-    row(1, "Label1", kPGothic, 9, true);
-    row(1, "Label6", QString(), 9, false);
-    row(1, "Label9", QString(), 9, false);
-    row(3, "Label1", kPGothic, 15.75, true);
-    row(3, "Label2", kPGothic, 15.75, true);
-    row(3, "Label3", kPGothic, 15.75, true);
-    row(3, "cmdOK", QString(), 9, false);
-    row(5, "Command1", kPGothic, 14.25, true);
-    row(6, "Command1", kPGothic, 15.75, true);
-    row(7, "Command1", QString(), 9, false);
-    row(7, "Label2", QString(), 9, false);
+    row(Form2::kNumber, "Text7", kGothic, 15.75, false);
+    row(Form2::kNumber, "Text8", kGothic, 15.75, false);
+    row(Form2::kNumber, "Command6", kPGothic, 9, true);
+    row(Form2::kNumber, "Form2", kPop, 9, false);        // the window font
+    row(Form2::kNumber, "menubar", QString(), 9, false); // the desktop's, not the window's
+    row(Form2::kNumber, "Text10", kPop, 9, false);
+    row(Form2::kNumber, "Text9", kPop, 9, false);
+    row(Form2::kNumber, "Text11", kPop, 9, false);
+    row(Form2::kNumber, "Command5", kPGothic, 9, false);
+    row(Form2::kNumber, "Text6", kPGothic, 12, true);
+    row(Form2::kNumber, "Text5", kPGothic, 9, false);
+    row(Form2::kNumber, "Command4", kPGothic, 9, true);
+    row(Form2::kNumber, "Command3", kPGothic, 14.25, true);
+    row(Form2::kNumber, "Command2", kPGothic, 14.25, true);
+    row(Form2::kNumber, "Command1", kPGothic, 14.25, true);
+    row(Form2::kNumber, "Text4", kPGothic, 15.75, true);
+    row(Form2::kNumber, "Text3", kPGothic, 15.75, false);
+    row(Form2::kNumber, "Text2", kPGothic, 15.75, false);
+    row(Form2::kNumber, "Text1", kPGothic, 15.75, true);
+    row(Form2::kNumber, "Label5", kPGothic, 15.75, true);
+    row(Form2::kNumber, "Label4", kPGothic, 18, true);
+    row(Form2::kNumber, "Label1", kPGothic, 18, true);
+    row(Form2::kNumber, "Label3", kPop, 15.75, false);
+    row(Form2::kNumber, "Label2", kPGothic, 15.75, true);
+    row(Form4::kNumber, "Command1", kPGothic, 15.75, true);
+    row(Form4::kNumber, "Label1", kPGothic, 9, true);
+    row(Form4::kNumber, "Label12", kPGothic, 9, true);
+    row(Form4::kNumber, "Label17", kPGothic, 9, true);
+    row(Form1::kNumber, "Command1", kPGothic, 21.75, true);
+    row(Form1::kNumber, "Label5", kPMincho, 18, false);
+    row(Form1::kNumber, "Label4", kPGothic, 15.75, true);
+    row(Form1::kNumber, "Label3", kPGothic, 9, true);
+    row(Form1::kNumber, "Label2", kPGothic, 9, true);
+    row(Form1::kNumber, "Label1", kPGothic, 9, true);
+    row(Form1::kNumber, "Label6", QString(), 9, false);
+    row(Form1::kNumber, "Label9", QString(), 9, false);
+    row(Form3::kNumber, "Label1", kPGothic, 15.75, true);
+    row(Form3::kNumber, "Label2", kPGothic, 15.75, true);
+    row(Form3::kNumber, "Label3", kPGothic, 15.75, true);
+    row(Form3::kNumber, "cmdOK", QString(), 9, false);
+    row(Form5::kNumber, "Command1", kPGothic, 14.25, true);
+    row(Form6::kNumber, "Command1", kPGothic, 15.75, true);
+    row(Form7::kNumber, "Command1", QString(), 9, false);
+    row(Form7::kNumber, "Label2", QString(), 9, false);
 }
 
 void WindowDefinitionsTest::fonts() {
@@ -437,20 +441,20 @@ void WindowDefinitionsTest::paintedBackColours_data() {
         QTest::addRow("Form%d %s", form, name)
             << form << QString::fromLatin1(name) << where << QString::fromLatin1(colour);
     };
-    row(2, "Label5", QPoint(24, 24), "#404040");
-    row(2, "Label4", QPoint(1, 1), "#404040");
-    row(2, "Label1", QPoint(165, 2), "#404040");
-    row(2, "Label2", QPoint(165, 2), "#404040");
-    row(2, "Text1", QPoint(190, 16), "#FFFFFF");
-    row(2, "Text6", QPoint(135, 12), "#FFFFFF");
-    row(2, "Text8", QPoint(65, 12), "WindowBackground");
-    row(4, "Option2", QPoint(0, 0), "#00FF00");
-    row(4, "Option18", QPoint(16, 16), "#00FF00");
-    row(4, "Option11", QPoint(0, 0), "#0000C0");
-    row(4, "Option17", QPoint(16, 0), "#0000C0");
-    row(4, "Label1", QPoint(100, 15), "InfoBackground");
-    row(4, "Label12", QPoint(85, 23), "InfoBackground");
-    row(5, "Command1", QPoint(6, 16), "ScrollBar");
+    row(Form2::kNumber, "Label5", QPoint(24, 24), "#404040");
+    row(Form2::kNumber, "Label4", QPoint(1, 1), "#404040");
+    row(Form2::kNumber, "Label1", QPoint(165, 2), "#404040");
+    row(Form2::kNumber, "Label2", QPoint(165, 2), "#404040");
+    row(Form2::kNumber, "Text1", QPoint(190, 16), "#FFFFFF");
+    row(Form2::kNumber, "Text6", QPoint(135, 12), "#FFFFFF");
+    row(Form2::kNumber, "Text8", QPoint(65, 12), "WindowBackground");
+    row(Form4::kNumber, "Option2", QPoint(0, 0), "#00FF00");
+    row(Form4::kNumber, "Option18", QPoint(16, 16), "#00FF00");
+    row(Form4::kNumber, "Option11", QPoint(0, 0), "#0000C0");
+    row(Form4::kNumber, "Option17", QPoint(16, 0), "#0000C0");
+    row(Form4::kNumber, "Label1", QPoint(100, 15), "InfoBackground");
+    row(Form4::kNumber, "Label12", QPoint(85, 23), "InfoBackground");
+    row(Form5::kNumber, "Command1", QPoint(6, 16), "ScrollBar");
 }
 
 void WindowDefinitionsTest::paintedBackColours() {
@@ -473,19 +477,19 @@ void WindowDefinitionsTest::textColours_data() {
         QTest::addRow("Form%d %s", form, name)
             << form << QString::fromLatin1(name) << QString::fromLatin1(colour) << opaque;
     };
-    row(2, "Label5", "#FFFFFF", true);
-    row(2, "Label3", "#FFFFFF", true);
-    row(2, "Text1", "#000000", false);
-    row(2, "Text6", "#000000", false);
-    row(2, "Text7", "WindowText", false);
-    row(1, "Label1", "#FFFFFF", false);
-    row(1, "Label5", "#FF8000", false);
-    row(1, "Label6", "#FFFFFF", false);
-    row(1, "Label9", "#FFFFFF", false);
-    row(3, "Label1", "#000000", false);
-    row(3, "Label2", "ButtonText", false);
-    row(4, "Label7", "ButtonText", true);
-    row(7, "Label1", "ButtonText", true);
+    row(Form2::kNumber, "Label5", "#FFFFFF", true);
+    row(Form2::kNumber, "Label3", "#FFFFFF", true);
+    row(Form2::kNumber, "Text1", "#000000", false);
+    row(Form2::kNumber, "Text6", "#000000", false);
+    row(Form2::kNumber, "Text7", "WindowText", false);
+    row(Form1::kNumber, "Label1", "#FFFFFF", false);
+    row(Form1::kNumber, "Label5", "#FF8000", false);
+    row(Form1::kNumber, "Label6", "#FFFFFF", false);
+    row(Form1::kNumber, "Label9", "#FFFFFF", false);
+    row(Form3::kNumber, "Label1", "#000000", false);
+    row(Form3::kNumber, "Label2", "ButtonText", false);
+    row(Form4::kNumber, "Label7", "ButtonText", true);
+    row(Form7::kNumber, "Label1", "ButtonText", true);
 }
 
 void WindowDefinitionsTest::textColours() {
@@ -509,27 +513,27 @@ void WindowDefinitionsTest::pictures_data() {
         QTest::addRow("Form%d %s", form, *name ? name : "background")
             << form << QString::fromLatin1(name) << size;
     };
-    row(1, "", QSize(523, 374));
-    row(2, "", QSize(523, 374));
-    row(3, "", QSize(464, 380));
-    row(4, "", QSize(412, 162));
-    row(5, "", QSize(583, 417));
-    row(6, "", QSize(583, 417));
-    row(7, "", QSize(0, 0));
-    row(2, "Picture1", QSize(150, 111));
-    row(2, "Command1", QSize(236, 120));
-    row(2, "Command2", QSize(236, 120));
-    row(2, "Command3", QSize(236, 120));
-    row(2, "Command4", QSize(142, 71));
-    row(2, "Command5", QSize(25, 25));
-    row(2, "Image1", QSize(124, 26));
-    row(2, "Image2", QSize(124, 26));
-    row(1, "Command1", QSize(236, 120));
-    row(1, "Command2", QSize(25, 25));
-    row(3, "Picture1", QSize(330, 258));
-    row(3, "cmdOK", QSize(236, 120));
-    row(4, "Command1", QSize(236, 120));
-    row(5, "Command1", QSize(0, 0));
+    row(Form1::kNumber, "", QSize(523, 374));
+    row(Form2::kNumber, "", QSize(523, 374));
+    row(Form3::kNumber, "", QSize(464, 380));
+    row(Form4::kNumber, "", QSize(412, 162));
+    row(Form5::kNumber, "", QSize(583, 417));
+    row(Form6::kNumber, "", QSize(583, 417));
+    row(Form7::kNumber, "", QSize(0, 0));
+    row(Form2::kNumber, "Picture1", QSize(150, 111));
+    row(Form2::kNumber, "Command1", QSize(236, 120));
+    row(Form2::kNumber, "Command2", QSize(236, 120));
+    row(Form2::kNumber, "Command3", QSize(236, 120));
+    row(Form2::kNumber, "Command4", QSize(142, 71));
+    row(Form2::kNumber, "Command5", QSize(25, 25));
+    row(Form2::kNumber, "Image1", QSize(124, 26));
+    row(Form2::kNumber, "Image2", QSize(124, 26));
+    row(Form1::kNumber, "Command1", QSize(236, 120));
+    row(Form1::kNumber, "Command2", QSize(25, 25));
+    row(Form3::kNumber, "Picture1", QSize(330, 258));
+    row(Form3::kNumber, "cmdOK", QSize(236, 120));
+    row(Form4::kNumber, "Command1", QSize(236, 120));
+    row(Form5::kNumber, "Command1", QSize(0, 0));
 }
 
 void WindowDefinitionsTest::pictures() {
@@ -563,15 +567,15 @@ void WindowDefinitionsTest::topmostControl_data() {
         QTest::addRow("Form%d %s under %s", form, covered, topmost)
             << form << QString::fromLatin1(covered) << QString::fromLatin1(topmost);
     };
-    row(2, "Text5", "Picture1");
-    row(2, "Text9", "Picture1");
-    row(2, "Text10", "Picture1");
-    row(2, "Text11", "Picture1");
-    row(2, "Label3", "Command6");
-    row(2, "Text7", "Text7"); // in front of the labels 万 and 千 beside it
-    row(4, "Option1", "Command1");
-    row(4, "Option18", "Option18");
-    row(1, "Command2", "Command2");
+    row(Form2::kNumber, "Text5", "Picture1");
+    row(Form2::kNumber, "Text9", "Picture1");
+    row(Form2::kNumber, "Text10", "Picture1");
+    row(Form2::kNumber, "Text11", "Picture1");
+    row(Form2::kNumber, "Label3", "Command6");
+    row(Form2::kNumber, "Text7", "Text7"); // in front of the labels 万 and 千 beside it
+    row(Form4::kNumber, "Option1", "Command1");
+    row(Form4::kNumber, "Option18", "Option18");
+    row(Form1::kNumber, "Command2", "Command2");
 }
 
 void WindowDefinitionsTest::topmostControl() {
@@ -621,7 +625,7 @@ void WindowDefinitionsTest::surfaceControlsStayBehindWindowedOnes() {
 void WindowDefinitionsTest::tabOrderFromInitialFocus_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("Form2 main") << 2
+    QTest::newRow("Form2 main") << Form2::kNumber
                                 << QStringList{"Text1", "Text2", "Text3", "Text4", "Command1",
                                                "Command2", "Command3", "Command4", "Text5", "Text6",
                                                "Picture1", "Command5", "Text8", "Text9", "Text10",
@@ -629,7 +633,7 @@ void WindowDefinitionsTest::tabOrderFromInitialFocus_data() {
                                                // the banners follow the designed chain
                                                "Image1", "Image2"};
     QTest::newRow("Form2 main, after the page loaded")
-        << -2
+        << -Form2::kNumber
         << QStringList{"Text1",    "Text2",    "Text3",  "Text4",       "Command1", "Command2",
                        "Command3", "Command4", "Text5",  "Text6",       "Picture1", "Command5",
                        "Text8",    "Text9",    "Text10", "WebBrowser1", "Command6", "Text11",
@@ -639,12 +643,13 @@ void WindowDefinitionsTest::tabOrderFromInitialFocus_data() {
     QStringList selection{"Option1"};
     for (int label = 1; label <= 17; ++label)
         selection << QStringLiteral("Label%1").arg(label);
-    QTest::newRow("Form4 selection") << 4 << (selection << "Command1");
-    QTest::newRow("Form1 start-up") << 1 << QStringList{"Command1", "Command2"};
-    QTest::newRow("Form3 about") << 3 << QStringList{"Picture1", "cmdOK"};
-    QTest::newRow("Form5 advice") << 5 << QStringList{"Command1"};
-    QTest::newRow("Form6 hotel rates") << 6 << QStringList{"Command1"};
-    QTest::newRow("Form7 consent, いいえ first") << 7 << QStringList{"Command1", "Command2"};
+    QTest::newRow("Form4 selection") << Form4::kNumber << (selection << "Command1");
+    QTest::newRow("Form1 start-up") << Form1::kNumber << QStringList{"Command1", "Command2"};
+    QTest::newRow("Form3 about") << Form3::kNumber << QStringList{"Picture1", "cmdOK"};
+    QTest::newRow("Form5 advice") << Form5::kNumber << QStringList{"Command1"};
+    QTest::newRow("Form6 hotel rates") << Form6::kNumber << QStringList{"Command1"};
+    QTest::newRow("Form7 consent, いいえ first")
+        << Form7::kNumber << QStringList{"Command1", "Command2"};
 }
 
 void WindowDefinitionsTest::tabOrderFromInitialFocus() {
@@ -670,7 +675,7 @@ void WindowDefinitionsTest::tabOrderFromInitialFocus() {
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     QCOMPARE(visited, order + QStringList{order.front()});
-    if (form == 4) { // focus on a radio button selects nothing
+    if (form == Form4::kNumber) { // focus on a radio button selects nothing
         for (auto* option : window->findChildren<QRadioButton*>())
             QVERIFY(!option->isChecked());
     }
@@ -721,7 +726,7 @@ void WindowDefinitionsTest::screenReaderNamesEveryControl() {
                            .arg(node->object() ? node->object()->objectName() : QString(), name)));
     }
     qInfo().noquote() << "read:" << read.join(QStringLiteral(" | "));
-    if (form == 2) { // the fields a screen reader tells apart by name alone
+    if (form == Form2::kNumber) { // the fields a screen reader tells apart by name alone
         QCOMPARE(Control(window, "Text1")->accessibleName(), QStringLiteral("金額"));
         QCOMPARE(Control(window, "Text8")->accessibleName(), QStringLiteral("万の位"));
         QCOMPARE(Control(window, "Text7")->accessibleName(), QStringLiteral("千の位"));
@@ -730,7 +735,7 @@ void WindowDefinitionsTest::screenReaderNamesEveryControl() {
 }
 
 void WindowDefinitionsTest::mainWindowMenus() {
-    auto* window = qobject_cast<QMainWindow*>(ShowForm(2));
+    auto* window = qobject_cast<QMainWindow*>(ShowForm(Form2::kNumber));
     QVERIFY(window);
     QStringList bar;
     for (QAction* action : window->menuBar()->actions())
@@ -755,7 +760,7 @@ void WindowDefinitionsTest::mainWindowMenus() {
 }
 
 void WindowDefinitionsTest::enlargingMovesNothing() {
-    QWidget* window = ShowForm(2);
+    QWidget* window = ShowForm(Form2::kNumber);
     QWidget* surface = ClientArea(window);
     QMap<QString, QRect> before;
     for (QWidget* child : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -71,16 +71,16 @@ void WindowLifecycleTest::referenceCreatesOnceAndHidden() {
 void WindowLifecycleTest::ownButtonUnloadsAndNextReferenceIsFresh_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("closeButton");
-    QTest::newRow("About OK") << 3 << "cmdOK";
-    QTest::newRow("selection 選択終了") << 4 << "Command1";
-    QTest::newRow("advice 閉じる") << 5 << "Command1";
-    QTest::newRow("hotel rates 閉じる") << 6 << "Command1";
+    QTest::newRow("About OK") << Form3::kNumber << "cmdOK";
+    QTest::newRow("selection 選択終了") << Form4::kNumber << "Command1";
+    QTest::newRow("advice 閉じる") << Form5::kNumber << "Command1";
+    QTest::newRow("hotel rates 閉じる") << Form6::kNumber << "Command1";
 }
 
 void WindowLifecycleTest::ownButtonUnloadsAndNextReferenceIsFresh() {
     QFETCH(int, form);
     QFETCH(QString, closeButton);
-    QWidget* mainWindow = ShowForm(2);
+    QWidget* mainWindow = ShowForm(Form2::kNumber);
     QPointer<QWidget> window = ShowForm(form);
     QTest::mouseClick(Control<QAbstractButton>(window, closeButton), Qt::LeftButton);
     QVERIFY(!Windows().loaded(form));
@@ -101,39 +101,39 @@ void WindowLifecycleTest::aboutWindowKeys_data() {
 
 void WindowLifecycleTest::aboutWindowKeys() {
     QFETCH(int, key);
-    QWidget* mainWindow = ShowForm(2);
-    ShowForm(5);
-    QWidget* about = ShowForm(3);
+    QWidget* mainWindow = ShowForm(Form2::kNumber);
+    ShowForm(Form5::kNumber);
+    QWidget* about = ShowForm(Form3::kNumber);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Picture1"));
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
-    QVERIFY(!Windows().loaded(3));
+    QVERIFY(!Windows().loaded(Form3::kNumber));
     QVERIFY(!about->isVisible());
     QVERIFY(mainWindow->isVisible());
-    QVERIFY(Windows().loaded(5)->isVisible());
+    QVERIFY(Windows().loaded(Form5::kNumber)->isVisible());
 }
 
 void WindowLifecycleTest::informationWindowsCloseIndependently() {
-    QWidget* mainWindow = ShowForm(2);
+    QWidget* mainWindow = ShowForm(Form2::kNumber);
     for (const char* command : {"pk", "hotel", "version"})
         Control<QAction>(mainWindow, QString::fromLatin1(command))->trigger();
-    for (int form : {3, 5, 6})
+    for (int form : {Form3::kNumber, Form5::kNumber, Form6::kNumber})
         QVERIFY(Windows().loaded(form)->isVisible());
-    Click(Windows().loaded(6), "Command1");
-    QVERIFY(!Windows().loaded(6));
-    QVERIFY(Windows().loaded(5)->isVisible());
-    QVERIFY(Windows().loaded(3)->isVisible());
-    Click(Windows().loaded(5), "Command1");
-    QVERIFY(Windows().loaded(3)->isVisible());
+    Click(Windows().loaded(Form6::kNumber), "Command1");
+    QVERIFY(!Windows().loaded(Form6::kNumber));
+    QVERIFY(Windows().loaded(Form5::kNumber)->isVisible());
+    QVERIFY(Windows().loaded(Form3::kNumber)->isVisible());
+    Click(Windows().loaded(Form5::kNumber), "Command1");
+    QVERIFY(Windows().loaded(Form3::kNumber)->isVisible());
     QVERIFY(mainWindow->isVisible());
 }
 
 void WindowLifecycleTest::startupOkShowsMainAndUnloadsStartup() {
-    QPointer<QWidget> startup = ShowForm(1);
+    QPointer<QWidget> startup = ShowForm(Form1::kNumber);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // focus starts on OK
-    QWidget* mainWindow = Windows().loaded(2);
+    QWidget* mainWindow = Windows().loaded(Form2::kNumber);
     QVERIFY(mainWindow);
     QVERIFY(mainWindow->isVisible());
-    QVERIFY(!Windows().loaded(1));
+    QVERIFY(!Windows().loaded(Form1::kNumber));
     SettleDeletions();
     QVERIFY(startup.isNull());
     QTRY_COMPARE(QApplication::activeWindow(), mainWindow);
@@ -143,9 +143,9 @@ void WindowLifecycleTest::startupOkShowsMainAndUnloadsStartup() {
 void WindowLifecycleTest::endCommandsDestroyEveryWindow_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QString>("command");
-    QTest::newRow("終了") << 2 << "finish";
-    QTest::newRow("main window ×") << 2 << "Command5";
-    QTest::newRow("start-up window ×") << 1 << "Command2";
+    QTest::newRow("終了") << Form2::kNumber << "finish";
+    QTest::newRow("main window ×") << Form2::kNumber << "Command5";
+    QTest::newRow("start-up window ×") << Form1::kNumber << "Command2";
 }
 
 void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
@@ -153,10 +153,10 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
     QFETCH(QString, command);
     for (int other : {7, 3, 4, 5, 6})
         ShowForm(other);
-    Form(2); // loaded, perhaps hidden
+    Form(Form2::kNumber); // loaded, perhaps hidden
     QWidget* window = ShowForm(form);
     const auto windows = LoadedWindows();
-    QCOMPARE(windows.size(), form == 1 ? 7 : 6);
+    QCOMPARE(windows.size(), form == Form1::kNumber ? 7 : 6);
 
     if (auto* action = window->findChild<QAction*>(command))
         action->trigger();
@@ -173,14 +173,14 @@ void WindowLifecycleTest::endCommandsDestroyEveryWindow() {
 }
 
 void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
-    ShowForm(2);
-    Control<QAction>(Form(2), QStringLiteral("version"))->trigger();
+    ShowForm(Form2::kNumber);
+    Control<QAction>(Form(Form2::kNumber), QStringLiteral("version"))->trigger();
     bool stillRunningAfterMainClosed = false;
     const int exitCode = RunEventLoop([&] {
-        Windows().loaded(2)->close(); // through the frame
+        Windows().loaded(Form2::kNumber)->close(); // through the frame
         QTimer::singleShot(200, [&] {
             stillRunningAfterMainClosed = true;
-            Windows().loaded(3)->close();
+            Windows().loaded(Form3::kNumber)->close();
         });
     });
     QVERIFY(stillRunningAfterMainClosed);
@@ -188,9 +188,9 @@ void WindowLifecycleTest::programRunsWhileAnyWindowIsVisible() {
 }
 
 void WindowLifecycleTest::hiddenMainWindowDoesNotKeepProgramRunning() {
-    Form(2); // loaded, never shown
-    ShowForm(5);
-    const int exitCode = RunEventLoop([] { Windows().loaded(5)->close(); });
+    Form(Form2::kNumber); // loaded, never shown
+    ShowForm(Form5::kNumber);
+    const int exitCode = RunEventLoop([] { Windows().loaded(Form5::kNumber)->close(); });
     QCOMPARE(exitCode, 0);
 }
 

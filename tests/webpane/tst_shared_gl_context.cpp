@@ -1,7 +1,7 @@
 // The pane's loader installs the application's OpenGL share context through a private Qt function.
 // This says loudly when a Qt upgrade changes what that function does.
 
-#include <zorimex/webpane/shared_gl_context.h>
+#include "zorimex/webpane/shared_gl_context.h"
 
 #include <QApplication>
 #include <QOpenGLContext>

@@ -7,8 +7,8 @@
 #include "loaded_libraries.h"
 #include "skipped_checks.h"
 
-#include <zorimex/webpane/address_link.h>
-#include <zorimex/webpane/web_pane_loader.h>
+#include "zorimex/webpane/address_link.h"
+#include "zorimex/webpane/web_pane_loader.h"
 
 #include <QApplication>
 #include <QDesktopServices>

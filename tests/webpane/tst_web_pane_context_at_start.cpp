@@ -4,7 +4,7 @@
 
 #include "skipped_checks.h"
 
-#include <zorimex/webpane/web_pane_loader.h>
+#include "zorimex/webpane/web_pane_loader.h"
 
 #include <QApplication>
 #include <QFile>

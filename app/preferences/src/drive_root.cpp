@@ -1,4 +1,4 @@
-#include <zorimex/preferences/drive_root.h>
+#include "zorimex/preferences/drive_root.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,10 +1,10 @@
-#include <zorimex/preferences/durable_write.h>
+#include "zorimex/preferences/durable_write.h"
 
-#include <QDateTime>
-#include <QDir>
+#include "temporary_files.h"
+#include "zorimex/preferences/durable_write_test_hooks.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -50,33 +50,16 @@ failure::AppError ErrnoError(int code, const QString& path) {
 }
 
 /// Opens a new, empty file beside target under a name nobody else uses.
-int CreateTemporaryBeside(const PosixFileCalls& calls, const QString& folder,
-                          const QString& fileName, QByteArray& tempPath) {
+int CreateTemporaryBeside(const FileCalls& calls, const QString& folder, const QString& fileName,
+                          QByteArray& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = QFile::encodeName(
-            QStringLiteral("%1/.%2.%3.tmp")
-                .arg(folder, fileName)
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        tempPath = QFile::encodeName(TemporaryPathBeside(folder, fileName));
         const int fd =
             calls.open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
-}
-
-/// A writer killed between creating its temporary file and the rename leaves that file behind.
-/// Such leftovers never affect reading, but would pile up; one older than any write could take is
-/// removed before the next write. A younger one may belong to another instance still writing.
-void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
-    constexpr qint64 kStaleAfterSeconds = 600;
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
-    const QStringList pattern{QStringLiteral(".%1.*.tmp").arg(fileName)};
-    const auto leftovers =
-        QDir(folder).entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& leftover : leftovers)
-        if (leftover.lastModified().toUTC() < staleBefore)
-            QFile::remove(leftover.absoluteFilePath());
 }
 
 /// Makes the folder's entry for the renamed file durable too; a folder that cannot be synced
@@ -92,14 +75,12 @@ void SyncFolder(const QString& folder) {
 
 } // namespace
 
-PosixFileCalls PosixFileCalls::system() {
+FileCalls FileCalls::system() {
     const auto openFile = [](const char* path, int flags, mode_t mode) {
         return ::open(path, flags, mode);
     };
     return {openFile, ::write, ::fsync, ::close, ::rename};
 }
-
-DurableWriter::DurableWriter() : calls_(PosixFileCalls::system()) {}
 
 std::optional<failure::AppError> DurableWriter::replace(const QString& path,
                                                         QByteArrayView bytes) const {
@@ -130,13 +111,13 @@ std::optional<failure::AppError> DurableWriter::replace(const QString& path,
 
     RemoveStaleTemporaries(folder, targetInfo.fileName());
     QByteArray tempPath;
-    int fd = CreateTemporaryBeside(calls_, folder, targetInfo.fileName(), tempPath);
+    int fd = CreateTemporaryBeside(*calls_, folder, targetInfo.fileName(), tempPath);
     if (fd < 0)
         return ErrnoError(errno, path);
 
     const auto fail = [&](int code) {
         if (fd >= 0)
-            calls_.close(fd);
+            calls_->close(fd);
         ::unlink(tempPath.constData());
         return ErrnoError(code, path);
     };
@@ -147,7 +128,7 @@ std::optional<failure::AppError> DurableWriter::replace(const QString& path,
     const char* data = bytes.data();
     auto remaining = static_cast<size_t>(bytes.size());
     while (remaining > 0) {
-        const ssize_t written = calls_.write(fd, data, remaining);
+        const ssize_t written = calls_->write(fd, data, remaining);
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -158,13 +139,13 @@ std::optional<failure::AppError> DurableWriter::replace(const QString& path,
         data += written;
         remaining -= static_cast<size_t>(written);
     }
-    if (calls_.fsync(fd) != 0)
+    if (calls_->fsync(fd) != 0)
         return fail(errno);
-    const int closeResult = calls_.close(fd);
+    const int closeResult = calls_->close(fd);
     fd = -1;
     if (closeResult != 0)
         return fail(errno);
-    if (calls_.rename(tempPath.constData(), target.constData()) != 0)
+    if (calls_->rename(tempPath.constData(), target.constData()) != 0)
         return fail(errno);
     SyncFolder(folder);
     return std::nullopt;

@@ -1,10 +1,10 @@
-#include <zorimex/preferences/durable_write.h>
+#include "zorimex/preferences/durable_write.h"
 
-#include <QDateTime>
+#include "temporary_files.h"
+#include "zorimex/preferences/durable_write_test_hooks.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <windows.h>
 
@@ -15,68 +15,7 @@ namespace {
 // Not in every SDK's winerror.h.
 constexpr unsigned long kErrorDiskQuotaExceeded = 1295;
 
-failure::AppError WindowsError(unsigned long code, const QString& path) {
-    return failure::AppError::make(ErrorNumberForWindowsError(code), path,
-                                   qt_error_string(static_cast<int>(code)));
-}
-
-std::wstring NativePath(const QString& path) {
-    return QDir::toNativeSeparators(path).toStdWString();
-}
-
-/// Opens a new, empty file beside the target under a name nobody else uses.
-HANDLE CreateTemporaryBeside(const QString& folder, const QString& fileName, QString& tempPath) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = QStringLiteral("%1/.%2.%3.tmp")
-                       .arg(folder, fileName)
-                       .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const HANDLE file = CreateFileW(NativePath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
-            return file;
-    }
-    return INVALID_HANDLE_VALUE;
-}
-
-/// A writer killed between creating its temporary file and the replacement leaves that file
-/// behind. One older than any write could take is removed before the next write; a younger one
-/// may belong to another instance still writing.
-void RemoveStaleTemporaries(const QString& folder, const QString& fileName) {
-    constexpr qint64 kStaleAfterSeconds = 600;
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleAfterSeconds);
-    const QStringList pattern{QStringLiteral(".%1.*.tmp").arg(fileName)};
-    const auto leftovers =
-        QDir(folder).entryInfoList(pattern, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo& leftover : leftovers)
-        if (leftover.lastModified().toUTC() < staleBefore)
-            QFile::remove(leftover.absoluteFilePath());
-}
-
-bool SystemWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
-    DWORD done = 0;
-    const bool ok = WriteFile(static_cast<HANDLE>(file), buffer, count, &done, nullptr);
-    *written = done;
-    return ok;
-}
-bool SystemFlush(void* file) {
-    return FlushFileBuffers(static_cast<HANDLE>(file));
-}
-bool SystemClose(void* file) {
-    return CloseHandle(static_cast<HANDLE>(file));
-}
-bool SystemReplace(const wchar_t* from, const wchar_t* to) {
-    // Write-through: the call returns once the new name is on the disk.
-    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-}
-
-} // namespace
-
-WindowsFileCalls WindowsFileCalls::system() {
-    return {SystemWrite, SystemFlush, SystemClose, SystemReplace};
-}
-
-DurableWriter::DurableWriter() : calls_(WindowsFileCalls::system()) {}
-
+// The error number for a Windows error code (GetLastError()) from opening, writing or renaming.
 int ErrorNumberForWindowsError(unsigned long code) {
     switch (code) {
     case ERROR_FILE_NOT_FOUND:
@@ -103,6 +42,50 @@ int ErrorNumberForWindowsError(unsigned long code) {
     }
 }
 
+failure::AppError WindowsError(unsigned long code, const QString& path) {
+    return failure::AppError::make(ErrorNumberForWindowsError(code), path,
+                                   qt_error_string(static_cast<int>(code)));
+}
+
+std::wstring NativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+/// Opens a new, empty file beside the target under a name nobody else uses.
+HANDLE CreateTemporaryBeside(const QString& folder, const QString& fileName, QString& tempPath) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = TemporaryPathBeside(folder, fileName);
+        const HANDLE file = CreateFileW(NativePath(tempPath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool SystemWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
+    DWORD done = 0;
+    const bool ok = WriteFile(static_cast<HANDLE>(file), buffer, count, &done, nullptr);
+    *written = done;
+    return ok;
+}
+bool SystemFlush(void* file) {
+    return FlushFileBuffers(static_cast<HANDLE>(file));
+}
+bool SystemClose(void* file) {
+    return CloseHandle(static_cast<HANDLE>(file));
+}
+bool SystemReplace(const wchar_t* from, const wchar_t* to) {
+    // Write-through: the call returns once the new name is on the disk.
+    return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+} // namespace
+
+FileCalls FileCalls::system() {
+    return {SystemWrite, SystemFlush, SystemClose, SystemReplace};
+}
+
 std::optional<failure::AppError> DurableWriter::replace(const QString& path,
                                                         QByteArrayView bytes) const {
     const QFileInfo requested(path);
@@ -125,7 +108,7 @@ std::optional<failure::AppError> DurableWriter::replace(const QString& path,
 
     const auto fail = [&](unsigned long code) {
         if (file != INVALID_HANDLE_VALUE)
-            calls_.close(file);
+            calls_->close(file);
         DeleteFileW(NativePath(tempPath).c_str());
         return WindowsError(code, path);
     };
@@ -134,21 +117,21 @@ std::optional<failure::AppError> DurableWriter::replace(const QString& path,
     auto remaining = static_cast<unsigned long>(bytes.size());
     while (remaining > 0) {
         unsigned long written = 0;
-        if (!calls_.write(file, data, remaining, &written))
+        if (!calls_->write(file, data, remaining, &written))
             return fail(GetLastError());
         if (written == 0)
             return fail(ERROR_WRITE_FAULT);
         data += written;
         remaining -= written;
     }
-    if (!calls_.flush(file))
+    if (!calls_->flush(file))
         return fail(GetLastError());
-    const bool closed = calls_.close(file);
+    const bool closed = calls_->close(file);
     file = INVALID_HANDLE_VALUE;
     if (!closed)
         return fail(GetLastError());
-    if (!calls_.replace(NativePath(tempPath).c_str(),
-                        NativePath(requested.absoluteFilePath()).c_str()))
+    if (!calls_->replace(NativePath(tempPath).c_str(),
+                         NativePath(requested.absoluteFilePath()).c_str()))
         return fail(GetLastError());
     return std::nullopt;
 }

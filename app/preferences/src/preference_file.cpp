@@ -1,4 +1,4 @@
-#include <zorimex/preferences/preference_file.h>
+#include "zorimex/preferences/preference_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // The browser view, Qt WebEngine's. Built as a plugin so that the program pays for the engine
 // only in runs that navigate the pane.
 
-#include <zorimex/webpane/web_view_plugin.h>
+#include "zorimex/webpane/web_view_plugin.h"
 
 #include <QObject>
 

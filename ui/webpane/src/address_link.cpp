@@ -1,5 +1,5 @@
-#include <zorimex/webpane/address_link.h>
-#include <zorimex/webpane/web_pane_loader.h>
+#include "zorimex/webpane/address_link.h"
+#include "zorimex/webpane/web_pane_loader.h"
 
 namespace zorimex::webpane {
 

@@ -1,4 +1,4 @@
-#include <zorimex/webpane/shared_gl_context.h>
+#include "zorimex/webpane/shared_gl_context.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

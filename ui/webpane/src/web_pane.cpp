@@ -1,7 +1,7 @@
-#include <zorimex/webpane/web_pane.h>
+#include "zorimex/webpane/web_pane.h"
 
-#include <zorimex/webpane/address_link.h>
-#include <zorimex/webpane/web_pane_loader.h>
+#include "zorimex/webpane/address_link.h"
+#include "zorimex/webpane/web_pane_loader.h"
 
 #include <QEvent>
 #include <QPainter>

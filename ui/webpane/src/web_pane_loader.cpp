@@ -1,6 +1,6 @@
-#include <zorimex/webpane/shared_gl_context.h>
-#include <zorimex/webpane/web_pane_loader.h>
-#include <zorimex/webpane/web_view_plugin.h>
+#include "zorimex/webpane/web_pane_loader.h"
+#include "zorimex/webpane/shared_gl_context.h"
+#include "zorimex/webpane/web_view_plugin.h"
 
 #include <QCoreApplication>
 #include <QDir>

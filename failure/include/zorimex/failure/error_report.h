@@ -3,7 +3,7 @@
 // line for standard error. Kept apart from the box itself (zorimex/ui/error_box.h) so that
 // the wording can be checked, and used by start-up, without a GUI.
 
-#include <zorimex/failure/app_error.h>
+#include "zorimex/failure/app_error.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // standard error as one line: someone who started it from a terminal (or a service desk reading a
 // session's output) sees what the box said after the box is gone.
 
-#include <zorimex/failure/app_error.h>
+#include "zorimex/failure/app_error.h"
 
 namespace zorimex::ui {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The three pages the program points at. They are opened, never read.
 
-#include <zorimex/failure/app_error.h>
+#include "zorimex/failure/app_error.h"
 
 #include <QUrl>
 

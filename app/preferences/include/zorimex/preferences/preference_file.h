@@ -3,9 +3,9 @@
 // "<drive root>/Program Files/Zorimex 2002/or.txt". "U" means not asked yet, "Y" yes, "N" no;
 // any other first line counts as no.
 
-#include <zorimex/failure/app_error.h>
-#include <zorimex/preferences/drive_root.h>
-#include <zorimex/preferences/durable_write.h>
+#include "zorimex/failure/app_error.h"
+#include "zorimex/preferences/drive_root.h"
+#include "zorimex/preferences/durable_write.h"
 
 #include <QString>
 
