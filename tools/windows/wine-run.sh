@@ -36,6 +36,8 @@ if [[ $imports == *"DLL Name: Qt6Test.dll"* ]]; then
   wine "$program" "$@" -o "$log,txt" || status=$?
   cat "$log"
   rm -f "$log"
+  # A program that ended before its last line says nothing of why: its status does.
+  [ "$status" -eq 0 ] || printf 'exit status %d (0x%x)\n' "$status" "$status"
   exit $status
 fi
 exec wine "$program" "$@"
