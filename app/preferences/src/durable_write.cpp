@@ -17,7 +17,19 @@ namespace zorimex::preferences {
 DurableWriter::DurableWriter() : DurableWriter(FileCalls::system()) {}
 
 DurableWriter::DurableWriter(const FileCalls& calls)
-    : calls_(std::make_shared<const FileCalls>(calls)) {}
+    : calls_(std::make_unique<const FileCalls>(calls)) {}
+
+// Each writer holds calls of its own, so a copy depends on no other writer; there is no move, so
+// no writer is ever left without calls.
+DurableWriter::DurableWriter(const DurableWriter& other) : DurableWriter(*other.calls_) {}
+
+DurableWriter& DurableWriter::operator=(const DurableWriter& other) {
+    if (this != &other)
+        calls_ = std::make_unique<const FileCalls>(*other.calls_);
+    return *this;
+}
+
+DurableWriter::~DurableWriter() = default;
 
 QString TemporaryPathBeside(const QString& folder, const QString& fileName) {
     return QStringLiteral("%1/.%2.%3.tmp")

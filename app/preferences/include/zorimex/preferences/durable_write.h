@@ -23,6 +23,9 @@ public:
     DurableWriter();
     /// Writes through `calls`.
     explicit DurableWriter(const FileCalls& calls);
+    DurableWriter(const DurableWriter& other);
+    DurableWriter& operator=(const DurableWriter& other);
+    ~DurableWriter();
 
     /// Makes the file at path hold exactly bytes. Fails, changing nothing, when the folder is
     /// missing (76), path names a folder or the file or folder is not writable (75), the disk is
@@ -30,7 +33,7 @@ public:
     std::optional<failure::AppError> replace(const QString& path, QByteArrayView bytes) const;
 
 private:
-    std::shared_ptr<const FileCalls> calls_;
+    std::unique_ptr<const FileCalls> calls_; // never null
 };
 
 } // namespace zorimex::preferences
