@@ -363,7 +363,7 @@ private slots:
         QTest::newRow("quota on write") << FailingCall::Write << 1295 << error_number::kDiskFull;
         QTest::newRow("device error on write")
             << FailingCall::Write << int(ERROR_CRC) << error_number::kDeviceIo;
-        QTest::newRow("disk full after one byte")
+        QTest::newRow("disk full before the last byte")
             << FailingCall::ShortWrite << int(ERROR_HANDLE_DISK_FULL) << error_number::kDiskFull;
         QTest::newRow("device error on flush")
             << FailingCall::Sync << int(ERROR_IO_DEVICE) << error_number::kDeviceIo;
@@ -383,7 +383,7 @@ private slots:
         QTest::newRow("quota on write") << FailingCall::Write << EDQUOT << error_number::kDiskFull;
         QTest::newRow("device error on write")
             << FailingCall::Write << EIO << error_number::kDeviceIo;
-        QTest::newRow("disk full after one byte")
+        QTest::newRow("disk full before the last byte")
             << FailingCall::ShortWrite << ENOSPC << error_number::kDiskFull;
         QTest::newRow("device error on sync")
             << FailingCall::Sync << EIO << error_number::kDeviceIo;

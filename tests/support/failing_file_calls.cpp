@@ -28,11 +28,15 @@ bool FailsNow() {
     return g_failing;
 }
 
-// The first byte of every other write goes through, then the disk fails.
-bool g_wroteOne = false;
+// A nearly full disk: writes go through one byte at a time, and the third finds the disk full.
+// A replacement writes three bytes, so the writer must go on after each short write and still
+// meet the failure before its last byte.
+int g_shortWrites = 0;
 bool ShortWriteFailsNow() {
-    g_wroteOne = !g_wroteOne;
-    return !g_wroteOne && FailsNow();
+    if (++g_shortWrites < 3)
+        return false;
+    g_shortWrites = 0;
+    return FailsNow();
 }
 
 #ifndef Q_OS_WIN
@@ -44,7 +48,7 @@ int FailingOpen(const char* path, int flags, mode_t mode) {
 ssize_t FailingWrite(int fd, const void* buffer, size_t count) {
     return FailsNow() ? -1 : kReal.write(fd, buffer, count);
 }
-ssize_t WriteOneByteThenFail(int fd, const void* buffer, size_t count) {
+ssize_t WriteByteByByteThenFail(int fd, const void* buffer, size_t count) {
     if (ShortWriteFailsNow())
         return -1;
     return kReal.write(fd, buffer, g_failing && count > 0 ? 1 : count);
@@ -65,8 +69,8 @@ const preferences::FileCalls kReal = preferences::FileCalls::system();
 bool FailingWrite(void* file, const void* buffer, unsigned long count, unsigned long* written) {
     return !FailsNow() && kReal.write(file, buffer, count, written);
 }
-bool WriteOneByteThenFail(void* file, const void* buffer, unsigned long count,
-                          unsigned long* written) {
+bool WriteByteByByteThenFail(void* file, const void* buffer, unsigned long count,
+                             unsigned long* written) {
     return !ShortWriteFailsNow() &&
            kReal.write(file, buffer, g_failing && count > 0 ? 1 : count, written);
 }
@@ -100,7 +104,7 @@ preferences::DurableWriter WriterFailingAt(FailingCall call, int code) {
         calls.write = FailingWrite;
         break;
     case FailingCall::ShortWrite:
-        calls.write = WriteOneByteThenFail;
+        calls.write = WriteByteByByteThenFail;
         break;
     case FailingCall::Sync:
 #ifdef Q_OS_WIN
