@@ -150,18 +150,12 @@ echo "-- the installer, for a Japanese user"
 install_as ja_JP.UTF-8 "Zorimex 円換算" 1041
 
 echo "-- the installed program on an X server"
-# A free display of Xvfb's own choosing, which it names once it accepts clients. It never resets:
-# X resets when its last client (here each probe below) leaves and refuses connections meanwhile,
-# which the starting program would meet.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wineserver --kill 2>/dev/null || true' EXIT
-for _ in $(seq 300); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(tr -d '\n' <"$work/display")"
+# An X server of the check's own, as the tests start theirs.
+source "$repo/tests/support/private_xvfb.sh"
+xvfb_pid=""
+trap 'kill $xvfb_pid 2>/dev/null || true; wineserver --kill 2>/dev/null || true' EXIT
+start_private_xvfb -screen 0 1024x768x24 || fail "Xvfb did not start"
+export DISPLAY=$display
 as_user ja_JP.UTF-8 wine "$installed/zorimex.exe" >/dev/null 2>&1 &
 for _ in $(seq 60); do
   [ "$({ tr -d '\r' <"$preference"; } 2>/dev/null)" = U ] &&
@@ -175,7 +169,7 @@ import -window root "$build/$name-installed.png"
 echo "screenshot: $build/$name-installed.png $(elapsed)"
 wineserver --kill
 wineserver --wait || true
-kill $xvfb 2>/dev/null || true
+kill $xvfb_pid 2>/dev/null || true
 unset DISPLAY
 
 echo "-- the uninstaller"
