@@ -50,32 +50,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"below_range_zero_exponent", "0." + std::string(330, '0') + "1e000", 0.0}),
     [](const auto& rowInfo) { return rowInfo.param.name; });
 
-struct FullWidthRow {
-    const char* name;
-    std::string text;
-    double value;
-};
-
-class ReadNumberFullWidth : public ::testing::TestWithParam<FullWidthRow> {};
-
-TEST_P(ReadNumberFullWidth, ReadsAsAscii) {
-    const auto result = ReadNumber(GetParam().text);
-    ASSERT_TRUE(result.has_value()) << GetParam().text;
-    EXPECT_EQ(*result, GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    InputMethodForms, ReadNumberFullWidth,
-    ::testing::Values(FullWidthRow{"digits", "１２３４５６７８９０", 1234567890},
-                      FullWidthRow{"point_and_separator", "１，０００．５", 1000.5},
-                      FullWidthRow{"fullwidth_plus", "＋５", 5},
-                      FullWidthRow{"fullwidth_minus", "－５", -5},
-                      FullWidthRow{"minus_sign", "\u22125", -5},
-                      FullWidthRow{"fullwidth_exponent", "１Ｅ３", 1000},
-                      FullWidthRow{"fullwidth_lower_exponent", "１ｅ－２", 0.01},
-                      FullWidthRow{"ideographic_space", "\u3000１２\u3000", 12},
-                      FullWidthRow{"mixed_widths", "1２,３4５.６", 12345.6}),
-    [](const auto& rowInfo) { return rowInfo.param.name; });
+INSTANTIATE_TEST_SUITE_P(InputMethodForms, ReadNumberReads,
+                         ::testing::Values(ReadRow{"digits", "１２３４５６７８９０", 1234567890},
+                                           ReadRow{"point_and_separator", "１，０００．５", 1000.5},
+                                           ReadRow{"fullwidth_plus", "＋５", 5},
+                                           ReadRow{"fullwidth_minus", "－５", -5},
+                                           ReadRow{"minus_sign", "\u22125", -5},
+                                           ReadRow{"fullwidth_exponent", "１Ｅ３", 1000},
+                                           ReadRow{"fullwidth_lower_exponent", "１ｅ－２", 0.01},
+                                           ReadRow{"ideographic_space", "\u3000１２\u3000", 12},
+                                           ReadRow{"mixed_widths", "1２,３4５.６", 12345.6}),
+                         [](const auto& rowInfo) { return rowInfo.param.name; });
 
 struct RejectRow {
     const char* name;
