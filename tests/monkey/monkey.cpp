@@ -78,15 +78,6 @@ bool IsEndButton(const QWidget* control) {
            (form == ui::Form2::kNumber && control->objectName() == QLatin1String("Command5"));
 }
 
-std::string ToCore(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return {utf8.constData(), static_cast<std::size_t>(utf8.size())};
-}
-
-QString FromCore(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 /// A text short enough for a log line.
 QString Shown(const QString& text) {
     QString head = text.left(40);
@@ -422,7 +413,7 @@ void Monkey::typeIntoField() {
                  .arg(number)
                  .arg(Shown(edit->text()), Shown(expected)));
     // Typing is the user's business; the model takes whatever the field now holds.
-    model_[*FieldFromNumber(number)] = ToCore(edit->text());
+    model_[*FieldFromNumber(number)] = edit->text().toStdString();
 }
 
 void Monkey::pressKey() {
@@ -461,16 +452,14 @@ void Monkey::pressKey() {
         return;
     }
     QPointer<QLineEdit> field = qobject_cast<QLineEdit*>(target);
-    const int number = field && FormNumberOf(field->window()) == 2
-                           ? FieldFromName(ToCore(field->objectName())).has_value()
-                                 ? static_cast<int>(*FieldFromName(ToCore(field->objectName())))
-                                 : 0
-                           : 0;
+    const std::optional<Field> edited = field && FormNumberOf(field->window()) == ui::Form2::kNumber
+                                            ? FieldFromName(field->objectName().toStdString())
+                                            : std::nullopt;
     log(QStringLiteral("%1 to %2").arg(QLatin1String(key.name), Describe(target)));
     QTest::keyClick(target, key.key, key.modifiers);
-    if (number > 0 && key.edits && field) {
+    if (edited && key.edits && field) {
         followMainWindow();
-        model_[*FieldFromNumber(number)] = ToCore(field->text());
+        model_[*edited] = field->text().toStdString();
     }
 }
 
@@ -672,10 +661,10 @@ void Monkey::checkMainWindowFields() {
             return;
         }
         const std::string& expected = model_[*FieldFromNumber(number)];
-        if (ToCore(edit->text()) != expected)
+        if (edit->text().toStdString() != expected)
             fail(QStringLiteral("Text%1 holds %2 where the rules give %3")
                      .arg(number)
-                     .arg(Shown(edit->text()), Shown(FromCore(expected))));
+                     .arg(Shown(edit->text()), Shown(QString::fromStdString(expected))));
     }
 }
 
@@ -684,10 +673,12 @@ void Monkey::onMessageBoxShown(QMessageBox* box) {
         ++exactAmountBoxes_;
         ++statistics_.exactAmountMessages;
         const Message expected = ExactAmountMessage(model_);
-        if (ToCore(box->text()) != expected.text || ToCore(box->windowTitle()) != expected.title)
+        if (box->text().toStdString() != expected.text ||
+            box->windowTitle().toStdString() != expected.title)
             fail(QStringLiteral("the exact amount box shows %1 titled %2, not %3 titled %4")
                      .arg(Shown(box->text()), Shown(box->windowTitle()),
-                          Shown(FromCore(expected.text)), Shown(FromCore(expected.title))));
+                          Shown(QString::fromStdString(expected.text)),
+                          Shown(QString::fromStdString(expected.title))));
         if (box->buttons().size() != 1 || box->icon() != QMessageBox::NoIcon || !box->isModal())
             fail(QStringLiteral("the exact amount box is not a modal box with one button"));
     } else if (browserFailuresDue_ > 0 && box->windowTitle() == QLatin1String(kApplicationTitle) &&
