@@ -195,10 +195,9 @@ bool Monkey::startProgram() {
     }
     const bool asks = firstLine == "U";
     const bool navigates = firstLine == "Y";
-    if (!windows_.loaded(ui::Form1::kNumber) || !windows_.loaded(ui::Form1::kNumber)->isVisible())
+    if (!isShown(ui::Form1::kNumber))
         fail(QStringLiteral("the start-up window is not on the screen"));
-    if (asks !=
-        (windows_.loaded(ui::Form7::kNumber) && windows_.loaded(ui::Form7::kNumber)->isVisible()))
+    if (asks != isShown(ui::Form7::kNumber))
         fail(QStringLiteral("the consent dialog is %1").arg(asks ? "missing" : "shown"));
     auto* mainWindow = qobject_cast<ui::Form2*>(windows_.loaded(ui::Form2::kNumber));
     if (navigates != (mainWindow != nullptr))
@@ -279,12 +278,9 @@ void Monkey::step() {
 }
 
 void Monkey::act() {
-    const bool mainVisible =
-        windows_.loaded(ui::Form2::kNumber) && windows_.loaded(ui::Form2::kNumber)->isVisible();
-    const bool selectionVisible =
-        windows_.loaded(ui::Form4::kNumber) && windows_.loaded(ui::Form4::kNumber)->isVisible();
-    const bool endable = mainVisible || (windows_.loaded(ui::Form1::kNumber) &&
-                                         windows_.loaded(ui::Form1::kNumber)->isVisible());
+    const bool mainVisible = isShown(ui::Form2::kNumber);
+    const bool selectionVisible = isShown(ui::Form4::kNumber);
+    const bool endable = mainVisible || isShown(ui::Form1::kNumber);
 
     struct Choice {
         void (Monkey::*event)();
@@ -313,6 +309,10 @@ void Monkey::act() {
         }
         draw -= choice.weight;
     }
+}
+
+bool Monkey::isShown(int form) const {
+    return windows_.loaded(form) && windows_.loaded(form)->isVisible();
 }
 
 QList<QWidget*> Monkey::visibleWindows() const {
@@ -345,7 +345,7 @@ void Monkey::clickControl() {
 
 void Monkey::chooseInSelectionWindow() {
     QWidget* selection = windows_.loaded(ui::Form4::kNumber);
-    if (!selection || !selection->isVisible()) {
+    if (!isShown(ui::Form4::kNumber)) {
         auto* open = windows_.loaded(ui::Form2::kNumber)
                          ->findChild<QAbstractButton*>(QStringLiteral("Command4"));
         log(QStringLiteral("click Form2.Command4 (国を選択)"));
@@ -491,12 +491,11 @@ void Monkey::closeThroughFrame() {
 
 void Monkey::endCommand() {
     std::vector<std::pair<QWidget*, QString>> commands;
-    if (QWidget* startup = windows_.loaded(ui::Form1::kNumber); startup && startup->isVisible())
-        commands.emplace_back(startup, QStringLiteral("Command2"));
-    if (QWidget* mainWindow = windows_.loaded(ui::Form2::kNumber);
-        mainWindow && mainWindow->isVisible()) {
-        commands.emplace_back(mainWindow, QStringLiteral("Command5"));
-        commands.emplace_back(mainWindow, QStringLiteral("finish"));
+    if (isShown(ui::Form1::kNumber))
+        commands.emplace_back(windows_.loaded(ui::Form1::kNumber), QStringLiteral("Command2"));
+    if (isShown(ui::Form2::kNumber)) {
+        commands.emplace_back(windows_.loaded(ui::Form2::kNumber), QStringLiteral("Command5"));
+        commands.emplace_back(windows_.loaded(ui::Form2::kNumber), QStringLiteral("finish"));
     }
     const auto& [window, name] =
         commands.at(static_cast<std::size_t>(below(static_cast<int>(commands.size()))));
@@ -618,14 +617,12 @@ void Monkey::checkSelection() {
 
     // After a choice the main window is in front, the selection window still open behind it.
     if (!choiceMade_.isEmpty()) {
-        if (!windows_.loaded(ui::Form2::kNumber) ||
-            !windows_.loaded(ui::Form2::kNumber)->isVisible())
+        if (!isShown(ui::Form2::kNumber))
             fail(QStringLiteral("the main window is not shown after choosing %1").arg(choiceMade_));
         else if (!QTest::qWaitForWindowActive(windows_.loaded(ui::Form2::kNumber)))
             fail(QStringLiteral("the main window is not the active window after choosing %1")
                      .arg(choiceMade_));
-        if (!windows_.loaded(ui::Form4::kNumber) ||
-            !windows_.loaded(ui::Form4::kNumber)->isVisible())
+        if (!isShown(ui::Form4::kNumber))
             fail(QStringLiteral("the selection window went away with the choice"));
     }
     choiceMade_.clear();

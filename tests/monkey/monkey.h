@@ -86,6 +86,7 @@ private:
     void followMainWindow();
     void onMessageBoxShown(QMessageBox* box);
 
+    bool isShown(int form) const;
     QList<QWidget*> visibleWindows() const;
     void log(const QString& what);
     void fail(const QString& why);
