@@ -1,7 +1,6 @@
 #include "map_button_table.h"
 
 #include <QFile>
-#include <QRect>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -14,77 +13,44 @@ bool IsLandColour(const QString& colour) {
     return colour.compare(QLatin1String("#00FF00"), Qt::CaseInsensitive) == 0;
 }
 
-/// Reads the <rect> inside the current <property name="geometry"> element.
-QRect ReadRect(QXmlStreamReader& xml) {
-    QRect rect;
-    while (xml.readNextStartElement()) {
-        if (xml.name() != QLatin1String("rect")) {
-            xml.skipCurrentElement();
-            continue;
-        }
-        while (xml.readNextStartElement()) {
-            const int value = xml.readElementText().toInt();
-            if (xml.name() == QLatin1String("x"))
-                rect.moveLeft(value);
-            else if (xml.name() == QLatin1String("y"))
-                rect.moveTop(value);
-            else if (xml.name() == QLatin1String("width"))
-                rect.setWidth(value);
-            else if (xml.name() == QLatin1String("height"))
-                rect.setHeight(value);
-        }
-    }
-    return rect;
-}
-
-/// Reads one QRadioButton element (the reader stands on its start tag).
-MapButton ReadRadioButton(QXmlStreamReader& xml) {
-    MapButton button;
-    button.name = xml.attributes().value(QLatin1String("name")).toString();
-    while (xml.readNextStartElement()) {
-        if (xml.name() != QLatin1String("property")) {
-            xml.skipCurrentElement();
-            continue;
-        }
-        const auto property = xml.attributes().value(QLatin1String("name"));
-        if (property == QLatin1String("geometry")) {
-            const QRect rect = ReadRect(xml);
-            button.left = rect.left();
-            button.top = rect.top();
-            button.size = rect.width();
-        } else if (property == QLatin1String("backColor")) {
-            xml.readNextStartElement();
-            button.onLand = IsLandColour(xml.readElementText());
-            xml.skipCurrentElement();
-        } else {
-            xml.skipCurrentElement();
-        }
-    }
-    return button;
-}
-
 } // namespace
 
 QList<MapButton> MapButtonsFromForm(const QString& uiPath, int mapWidth, int mapHeight) {
     QFile file(uiPath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
+    // Read flat: a radio button's <widget> element, then the elements of its properties.
     QList<MapButton> buttons;
+    bool inButton = false;
+    QString property;
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement() || xml.name() != QLatin1String("widget") ||
-            xml.attributes().value(QLatin1String("class")) != QLatin1String("QRadioButton"))
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const MapButton button = ReadRadioButton(xml);
-        // Option1 hides behind the close button, off the map.
-        const bool onMap =
-            button.left + button.size <= mapWidth && button.top + button.size <= mapHeight;
-        if (button.name != QLatin1String("Option1") && onMap)
-            buttons.append(button);
+        const QString element = xml.name().toString();
+        if (element == u"widget") {
+            inButton = xml.attributes().value(QLatin1String("class")) == u"QRadioButton";
+            if (inButton)
+                buttons.append(MapButton{xml.attributes().value(QLatin1String("name")).toString()});
+        } else if (element == u"property") {
+            property = xml.attributes().value(QLatin1String("name")).toString();
+        } else if (inButton && property == u"geometry" && element != u"rect") {
+            MapButton& button = buttons.last();
+            // A square: its width and its height are both its size.
+            (element == u"x"   ? button.left
+             : element == u"y" ? button.top
+                               : button.size) = xml.readElementText().toInt();
+        } else if (inButton && property == u"backColor" && element == u"string") {
+            buttons.last().onLand = IsLandColour(xml.readElementText());
+        }
     }
     if (xml.hasError())
         return {};
+    // Option1 hides behind the close button, off the map.
+    buttons.removeIf([&](const MapButton& button) {
+        return button.name == u"Option1" || button.left + button.size > mapWidth ||
+               button.top + button.size > mapHeight;
+    });
     return buttons;
 }
 
