@@ -196,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         RightRow{"four_of_amount", "135802", 4, "5802"},
         RightRow{"exponent_characters", "1.3E+15", 3, "+15"}, RightRow{"zero_count", "123", 0, ""},
         RightRow{"characters_not_bytes", "１２３４", 3, "２３４"},
+        RightRow{"two_byte_characters_from_the_lowest_lead", "¥1£", 2, "1£"},
         RightRow{"emoji_is_one_character", "a\xf0\x9f\x92\xb4", 1, "\xf0\x9f\x92\xb4"},
         RightRow{"ill_formed_byte_is_one_character", "ab\xff", 2, "b\xff"},
         RightRow{"huge_count", "abc", static_cast<std::size_t>(-1), "abc"}),
