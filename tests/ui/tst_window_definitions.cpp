@@ -29,10 +29,127 @@ using namespace zorimex::ui::test;
 
 namespace {
 
-const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
-const QString kGothic = QStringLiteral("ＭＳ ゴシック");
-const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
-const QString kPop = QStringLiteral("HG創英角ﾎﾟｯﾌﾟ体");
+/// A control as its window's definition designs it. A row checks what it gives: the rectangle
+/// (when it has a width), the caption, the font (when it has points), the text colour.
+struct DesignedControl {
+    int form = 0;
+    const char* name = nullptr;
+    int left = 0, top = 0, width = 0, height = 0; // in twips; none for the window and its menu bar
+    const char* caption = nullptr;
+    const char* face = nullptr;
+    double points = 0;
+    bool bold = false;
+    const char* textColour = nullptr;
+    bool opaque = false; // a label that paints its own background
+};
+
+constexpr char kPGothic[] = "ＭＳ Ｐゴシック";
+constexpr char kGothic[] = "ＭＳ ゴシック";
+constexpr char kPMincho[] = "ＭＳ Ｐ明朝";
+constexpr char kPop[] = "HG創英角ﾎﾟｯﾌﾟ体";
+constexpr char kDefaultFace[] = ""; // the toolkit default font
+
+const DesignedControl kDesignedControls[] = {
+    // Main window.
+    {2, "Form2", 0, 0, 0, 0, nullptr, kPop, 9},           // the window font
+    {2, "menubar", 0, 0, 0, 0, nullptr, kDefaultFace, 9}, // the desktop's, not the window's
+    {2, "Text7", 4920, 2880, 255, 375, nullptr, kGothic, 15.75, false, "WindowText"},
+    {2, "Picture1", 0, 0, 2175, 1695},
+    {2, "Command6", 6360, 2640, 735, 735, "もっと正確！", kPGothic, 9, true},
+    {2, "WebBrowser1", 3360, 0, 3855, 1215},
+    {2, "Text10", 240, 360, 495, 270, nullptr, kPop, 9},
+    {2, "Text9", 240, 120, 495, 270, nullptr, kPop, 9},
+    {2, "Text8", 3480, 2880, 1095, 375, nullptr, kGothic, 15.75},
+    {2, "Command5", 6840, 5040, 375, 375, "", kPGothic, 9},
+    {2, "Text6", 3240, 1800, 2175, 375, nullptr, kPGothic, 12, true, "#000000"},
+    {2, "Text5", 1800, 120, 150, 735, nullptr, kPGothic, 9},
+    {2, "Command4", 3960, 1440, 975, 375, "国を選択", kPGothic, 9, true},
+    {2, "Command3", 4680, 3360, 1095, 615, "換算", kPGothic, 14.25, true},
+    {2, "Command2", 2280, 2760, 1095, 615, "換算", kPGothic, 14.25, true},
+    {2, "Command1", 5520, 1680, 1095, 615, "換算", kPGothic, 14.25, true},
+    {2, "Text4", 3600, 4440, 2775, 450, nullptr, kPGothic, 15.75, true},
+    {2, "Text3", 5520, 2880, 615, 405, nullptr, kPGothic, 15.75},
+    {2, "Text2", 120, 3960, 3135, 495, nullptr, kPGothic, 15.75},
+    {2, "Text1", 120, 1800, 3015, 495, nullptr, kPGothic, 15.75, true, "#000000"},
+    {2, "Text11", 960, 360, 180, 270, nullptr, kPop, 9},
+    {2, "Image2", 5040, 5040, 1860, 390},
+    {2, "Image1", 3240, 5040, 1860, 390},
+    {2, "Label5", 4560, 2880, 375, 375, "万", kPGothic, 15.75, true, "#FFFFFF", true},
+    {2, "Label4", 5160, 2880, 375, 375, "千", kPGothic, 18, true},
+    {2, "Label1", 3720, 4080, 2535, 375, "日本円+消費税", kPGothic, 18, true},
+    {2, "Label3", 6360, 2880, 375, 375, "円", kPop, 15.75, false, "#FFFFFF", true},
+    {2, "Label2", 360, 3600, 2535, 375, "$(ドル)+消費税", kPGothic, 15.75, true},
+    // Selection window.
+    {4, "Option18", 4680, 840, 255, 255},
+    {4, "Command1", 4920, 4200, 1455, 615, "選択終了", kPGothic, 15.75, true},
+    {4, "Option17", 1800, 1440, 255, 255},
+    {4, "Option16", 840, 1080, 255, 255},
+    {4, "Option15", 840, 1680, 255, 255},
+    {4, "Option14", 5520, 1560, 255, 255},
+    {4, "Option13", 2640, 1320, 255, 255},
+    {4, "Option12", 480, 720, 255, 255},
+    {4, "Option11", 120, 600, 255, 255},
+    {4, "Option10", 840, 480, 255, 255},
+    {4, "Option9", 1800, 720, 255, 255},
+    {4, "Option8", 2280, 1080, 255, 255},
+    {4, "Option7", 2280, 720, 255, 255},
+    {4, "Option6", 2640, 1080, 255, 255},
+    {4, "Option5", 2400, 1440, 255, 255},
+    {4, "Option4", 3480, 2160, 255, 255},
+    {4, "Option3", 2760, 1800, 255, 255},
+    {4, "Option2", 4680, 480, 255, 255},
+    {4, "Option1", 5760, 4440, 255, 255},
+    {4, "Label17", 1560, 4080, 1455, 255, "インドルピー", kPGothic, 9, true},
+    {4, "Label16", 120, 4560, 1455, 255, "南アフリカランド"},
+    {4, "Label15", 120, 4080, 1335, 255, "エジプト￡"},
+    {4, "Label14", 120, 3600, 1335, 255, "EUユーロ"},
+    {4, "Label13", 120, 3120, 1335, 255, "イギリス￡"},
+    {4, "Label12", 120, 2640, 1335, 375, "スウェーデンクローネ", kPGothic, 9, true},
+    {4, "Label11", 1560, 3600, 1455, 255, "香港$"},
+    {4, "Label10", 1560, 3120, 1455, 255, "中国元"},
+    {4, "Label9", 1560, 2640, 1455, 255, "ロシアルーブル"},
+    {4, "Label8", 3120, 4560, 1575, 255, "ニュージーランド$"},
+    {4, "Label7", 3120, 4080, 1575, 255, "オーストラリア$", nullptr, 0, false, "ButtonText", true},
+    {4, "Label6", 3120, 3600, 1575, 255, "タイバーツ"},
+    {4, "Label5", 3120, 3120, 1575, 255, "台湾$"},
+    {4, "Label4", 3120, 2640, 1575, 255, "韓国ウォン"},
+    {4, "Label3", 4800, 3600, 1575, 255, "ブラジルリアル"},
+    {4, "Label2", 4800, 3120, 1575, 255, "アメリカ$"},
+    {4, "Label1", 4800, 2640, 1575, 255, "カナダ$", kPGothic, 9, true},
+    // Start-up window.
+    {1, "Command2", 6720, 0, 375, 375, ""},
+    {1, "Command1", 4440, 0, 2295, 615, "OK", kPGothic, 21.75, true},
+    {1, "Label9", 360, 3960, 3015, 255, "受取人名：例田　太郎\n\n", kDefaultFace, 9, false,
+     "#FFFFFF"},
+    {1, "Label8", 360, 3720, 2775, 255, "例示銀行　見本支店\n"},
+    {1, "Label7", 360, 3480, 2175, 255, "口座番号：0123456\n"},
+    {1, "Label6", 360, 3240, 2055, 255, "科目　　：普通預金\n", kDefaultFace, 9, false, "#FFFFFF"},
+    {1, "Label5", 120, 1800, 2655, 1455, "気に入ったなら、開発金を寄付してくださるようお願いします",
+     kPMincho, 18, false, "#FF8000"},
+    {1, "Label4", 3720, 720, 3375, 375, "OKを押してください。", kPGothic, 15.75, true},
+    {1, "Label3", 240, 4680, 1575, 255, "バージョン：6.0", kPGothic, 9, true},
+    {1, "Label2", 240, 4440, 1575, 255, "品名：Zorimex", kPGothic, 9, true},
+    {1, "Label1", 120, 4200, 2655, 255, "Copyright (C) 2002 ZRMX工房 例田太郎", kPGothic, 9, true,
+     "#FFFFFF"},
+    // About and information windows; the About labels lie in the picture pane.
+    {3, "cmdOK", 1440, 3840, 1980, 345, "OK", kDefaultFace, 9},
+    {3, "Picture1", 0, 0, 6615, 3735},
+    {3, "Label1", 0, 720, 4935, 735, "アプリケーション名：Zorimex", kPGothic, 15.75, true,
+     "#000000"},
+    {3, "Label2", 120, 1320, 4695, 375, "作者：ZRMX工房　例田　太郎", kPGothic, 15.75, true,
+     "ButtonText"},
+    {3, "Label3", 120, 2040, 4575, 375, "バージョン：6.0", kPGothic, 15.75, true},
+    {5, "Command1", 5280, 360, 1815, 495, "閉じる", kPGothic, 14.25, true},
+    {6, "Command1", 5760, 5160, 2415, 495, "閉じる", kPGothic, 15.75, true},
+    // Consent dialog.
+    {7, "Command2", 480, 720, 1575, 495, "はい"},
+    {7, "Command1", 2520, 720, 1575, 495, "いいえ", kDefaultFace, 9},
+    {7, "Label3", 360, 480, 3855, 255, "わからない場合は適当な方を選択してください。"},
+    {7, "Label2", 360, 240, 3855, 255, "（毎回インターネットに接続することになります。）",
+     kDefaultFace, 9},
+    {7, "Label1", 480, 0, 3615, 255, "右端に最新バージョン情報を表示させますか？", nullptr, 0,
+     false, "ButtonText", true},
+};
 
 QColor ColourAt(QWidget* window, QWidget* control, QPoint inControl) {
     QWidget* surface = ClientArea(window);
@@ -46,6 +163,8 @@ bool IsDrawnOnSurface(const QWidget* control) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(DesignedControl)
 
 class WindowDefinitionsTest : public QObject {
     Q_OBJECT
@@ -114,116 +233,47 @@ private slots:
         }
     }
 
-    void controlRectangles_data() {
-        QTest::addColumn<int>("form");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QRect>("twips");
-        auto row = [](int form, const char* name, int l, int t, int w, int h) {
-            QTest::addRow("Form%d %s", form, name)
-                << form << QString::fromLatin1(name) << QRect(l, t, w, h);
-        };
-        // Main window.
-        row(Form2::kNumber, "Text7", 4920, 2880, 255, 375);
-        row(Form2::kNumber, "Picture1", 0, 0, 2175, 1695);
-        row(Form2::kNumber, "Command6", 6360, 2640, 735, 735);
-        row(Form2::kNumber, "WebBrowser1", 3360, 0, 3855, 1215);
-        row(Form2::kNumber, "Text10", 240, 360, 495, 270);
-        row(Form2::kNumber, "Text9", 240, 120, 495, 270);
-        row(Form2::kNumber, "Text8", 3480, 2880, 1095, 375);
-        row(Form2::kNumber, "Command5", 6840, 5040, 375, 375);
-        row(Form2::kNumber, "Text6", 3240, 1800, 2175, 375);
-        row(Form2::kNumber, "Text5", 1800, 120, 150, 735);
-        row(Form2::kNumber, "Command4", 3960, 1440, 975, 375);
-        row(Form2::kNumber, "Command3", 4680, 3360, 1095, 615);
-        row(Form2::kNumber, "Command2", 2280, 2760, 1095, 615);
-        row(Form2::kNumber, "Command1", 5520, 1680, 1095, 615);
-        row(Form2::kNumber, "Text4", 3600, 4440, 2775, 450);
-        row(Form2::kNumber, "Text3", 5520, 2880, 615, 405);
-        row(Form2::kNumber, "Text2", 120, 3960, 3135, 495);
-        row(Form2::kNumber, "Text1", 120, 1800, 3015, 495);
-        row(Form2::kNumber, "Text11", 960, 360, 180, 270);
-        row(Form2::kNumber, "Image2", 5040, 5040, 1860, 390);
-        row(Form2::kNumber, "Image1", 3240, 5040, 1860, 390);
-        row(Form2::kNumber, "Label5", 4560, 2880, 375, 375);
-        row(Form2::kNumber, "Label4", 5160, 2880, 375, 375);
-        row(Form2::kNumber, "Label1", 3720, 4080, 2535, 375);
-        row(Form2::kNumber, "Label3", 6360, 2880, 375, 375);
-        row(Form2::kNumber, "Label2", 360, 3600, 2535, 375);
-        // Selection window.
-        row(Form4::kNumber, "Option18", 4680, 840, 255, 255);
-        row(Form4::kNumber, "Command1", 4920, 4200, 1455, 615);
-        row(Form4::kNumber, "Option17", 1800, 1440, 255, 255);
-        row(Form4::kNumber, "Option16", 840, 1080, 255, 255);
-        row(Form4::kNumber, "Option15", 840, 1680, 255, 255);
-        row(Form4::kNumber, "Option14", 5520, 1560, 255, 255);
-        row(Form4::kNumber, "Option13", 2640, 1320, 255, 255);
-        row(Form4::kNumber, "Option12", 480, 720, 255, 255);
-        row(Form4::kNumber, "Option11", 120, 600, 255, 255);
-        row(Form4::kNumber, "Option10", 840, 480, 255, 255);
-        row(Form4::kNumber, "Option9", 1800, 720, 255, 255);
-        row(Form4::kNumber, "Option8", 2280, 1080, 255, 255);
-        row(Form4::kNumber, "Option7", 2280, 720, 255, 255);
-        row(Form4::kNumber, "Option6", 2640, 1080, 255, 255);
-        row(Form4::kNumber, "Option5", 2400, 1440, 255, 255);
-        row(Form4::kNumber, "Option4", 3480, 2160, 255, 255);
-        row(Form4::kNumber, "Option3", 2760, 1800, 255, 255);
-        row(Form4::kNumber, "Option2", 4680, 480, 255, 255);
-        row(Form4::kNumber, "Option1", 5760, 4440, 255, 255);
-        row(Form4::kNumber, "Label17", 1560, 4080, 1455, 255);
-        row(Form4::kNumber, "Label16", 120, 4560, 1455, 255);
-        row(Form4::kNumber, "Label15", 120, 4080, 1335, 255);
-        row(Form4::kNumber, "Label14", 120, 3600, 1335, 255);
-        row(Form4::kNumber, "Label13", 120, 3120, 1335, 255);
-        row(Form4::kNumber, "Label12", 120, 2640, 1335, 375);
-        row(Form4::kNumber, "Label11", 1560, 3600, 1455, 255);
-        row(Form4::kNumber, "Label10", 1560, 3120, 1455, 255);
-        row(Form4::kNumber, "Label9", 1560, 2640, 1455, 255);
-        row(Form4::kNumber, "Label8", 3120, 4560, 1575, 255);
-        row(Form4::kNumber, "Label7", 3120, 4080, 1575, 255);
-        row(Form4::kNumber, "Label6", 3120, 3600, 1575, 255);
-        row(Form4::kNumber, "Label5", 3120, 3120, 1575, 255);
-        row(Form4::kNumber, "Label4", 3120, 2640, 1575, 255);
-        row(Form4::kNumber, "Label3", 4800, 3600, 1575, 255);
-        row(Form4::kNumber, "Label2", 4800, 3120, 1575, 255);
-        row(Form4::kNumber, "Label1", 4800, 2640, 1575, 255);
-        // Start-up window.
-        row(Form1::kNumber, "Command2", 6720, 0, 375, 375);
-        row(Form1::kNumber, "Command1", 4440, 0, 2295, 615);
-        row(Form1::kNumber, "Label9", 360, 3960, 3015, 255);
-        row(Form1::kNumber, "Label8", 360, 3720, 2775, 255);
-        row(Form1::kNumber, "Label7", 360, 3480, 2175, 255);
-        row(Form1::kNumber, "Label6", 360, 3240, 2055, 255);
-        row(Form1::kNumber, "Label5", 120, 1800, 2655, 1455);
-        row(Form1::kNumber, "Label4", 3720, 720, 3375, 375);
-        row(Form1::kNumber, "Label3", 240, 4680, 1575, 255);
-        row(Form1::kNumber, "Label2", 240, 4440, 1575, 255);
-        row(Form1::kNumber, "Label1", 120, 4200, 2655, 255);
-        // About and information windows; the About labels lie in the picture pane.
-        row(Form3::kNumber, "cmdOK", 1440, 3840, 1980, 345);
-        row(Form3::kNumber, "Picture1", 0, 0, 6615, 3735);
-        row(Form3::kNumber, "Label1", 0, 720, 4935, 735);
-        row(Form3::kNumber, "Label2", 120, 1320, 4695, 375);
-        row(Form3::kNumber, "Label3", 120, 2040, 4575, 375);
-        row(Form5::kNumber, "Command1", 5280, 360, 1815, 495);
-        row(Form6::kNumber, "Command1", 5760, 5160, 2415, 495);
-        // Consent dialog.
-        row(Form7::kNumber, "Command2", 480, 720, 1575, 495);
-        row(Form7::kNumber, "Command1", 2520, 720, 1575, 495);
-        row(Form7::kNumber, "Label3", 360, 480, 3855, 255);
-        row(Form7::kNumber, "Label2", 360, 240, 3855, 255);
-        row(Form7::kNumber, "Label1", 480, 0, 3615, 255);
+    void designedControls_data() {
+        QTest::addColumn<DesignedControl>("designed");
+        for (const DesignedControl& designed : kDesignedControls)
+            QTest::addRow("Form%d %s", designed.form, designed.name) << designed;
     }
 
-    void controlRectangles() {
-        QFETCH(int, form);
-        QFETCH(QString, control);
-        QFETCH(QRect, twips);
-        QWidget* widget = Control(ShowForm(form), control);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(),
-                 FromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
-        QVERIFY(widget->isVisible());
-        QVERIFY(widget->isEnabled());
+    void designedControls() {
+        QFETCH(DesignedControl, designed);
+        QWidget* window = ShowForm(designed.form);
+        const QString name = QString::fromLatin1(designed.name);
+        QWidget* widget = name == window->objectName() ? window : Control(window, name);
+        if (designed.width > 0) {
+            QCOMPARE(widget->geometry(),
+                     FromTwips(designed.left, designed.top, designed.width, designed.height));
+            QVERIFY(widget->isVisible());
+            QVERIFY(widget->isEnabled());
+        }
+        if (designed.caption) {
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                QCOMPARE(label->text(), QString::fromUtf8(designed.caption));
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                QCOMPARE(button->text(), QString::fromUtf8(designed.caption));
+            else
+                QFAIL("not a captioned control");
+        }
+        if (designed.points > 0) {
+            const QFont font = widget->font();
+            const QString face = QString::fromUtf8(designed.face);
+            QCOMPARE(font.family(), face.isEmpty() ? QApplication::font().family() : face);
+            QCOMPARE(font.pointSizeF(), designed.points);
+            QCOMPARE(font.weight(), designed.bold ? QFont::Bold : QFont::Normal);
+            QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+        }
+        if (designed.textColour) {
+            const auto role =
+                qobject_cast<QLineEdit*>(widget) ? QPalette::Text : widget->foregroundRole();
+            QCOMPARE(widget->palette().color(role),
+                     DesignColour(QString::fromLatin1(designed.textColour), widget->palette()));
+            if (qobject_cast<QLabel*>(widget))
+                QCOMPARE(widget->autoFillBackground(), designed.opaque);
+        }
     }
 
     void lineEnds_data() {
@@ -255,153 +305,6 @@ private slots:
             QCOMPARE(painted.pixelColor(middle + offset), ink);
         QCOMPARE(painted.size().width() * painted.size().height(),
                  3 * (1 + (shape->end() - shape->start()).manhattanLength() + 2));
-    }
-
-    void captions_data() {
-        QTest::addColumn<int>("form");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("caption");
-        auto row = [](int form, const char* name, const char* text) {
-            QTest::addRow("Form%d %s", form, name)
-                << form << QString::fromLatin1(name) << QString::fromUtf8(text);
-        };
-        row(Form2::kNumber, "Command6", "もっと正確！");
-        row(Form2::kNumber, "Command5", "");
-        row(Form2::kNumber, "Command4", "国を選択");
-        row(Form2::kNumber, "Command3", "換算");
-        row(Form2::kNumber, "Command2", "換算");
-        row(Form2::kNumber, "Command1", "換算");
-        row(Form2::kNumber, "Label5", "万");
-        row(Form2::kNumber, "Label4", "千");
-        row(Form2::kNumber, "Label1", "日本円+消費税");
-        row(Form2::kNumber, "Label3", "円");
-        row(Form2::kNumber, "Label2", "$(ドル)+消費税");
-        row(Form4::kNumber, "Command1", "選択終了");
-        row(Form4::kNumber, "Label1", "カナダ$");
-        row(Form4::kNumber, "Label2", "アメリカ$");
-        row(Form4::kNumber, "Label3", "ブラジルリアル");
-        row(Form4::kNumber, "Label4", "韓国ウォン");
-        row(Form4::kNumber, "Label5", "台湾$");
-        row(Form4::kNumber, "Label6", "タイバーツ");
-        row(Form4::kNumber, "Label7", "オーストラリア$");
-        row(Form4::kNumber, "Label8", "ニュージーランド$");
-        row(Form4::kNumber, "Label9", "ロシアルーブル");
-        row(Form4::kNumber, "Label10", "中国元");
-        row(Form4::kNumber, "Label11", "香港$");
-        row(Form4::kNumber, "Label12", "スウェーデンクローネ");
-        row(Form4::kNumber, "Label13", "イギリス￡");
-        row(Form4::kNumber, "Label14", "EUユーロ");
-        row(Form4::kNumber, "Label15", "エジプト￡");
-        row(Form4::kNumber, "Label16", "南アフリカランド");
-        row(Form4::kNumber, "Label17", "インドルピー");
-        row(Form1::kNumber, "Command2", "");
-        row(Form1::kNumber, "Command1", "OK");
-        row(Form1::kNumber, "Label9", "受取人名：例田　太郎\n\n");
-        row(Form1::kNumber, "Label8", "例示銀行　見本支店\n");
-        row(Form1::kNumber, "Label7", "口座番号：0123456\n");
-        row(Form1::kNumber, "Label6", "科目　　：普通預金\n");
-        row(Form1::kNumber, "Label5", "気に入ったなら、開発金を寄付してくださるようお願いします");
-        row(Form1::kNumber, "Label4", "OKを押してください。");
-        row(Form1::kNumber, "Label3", "バージョン：6.0");
-        row(Form1::kNumber, "Label2", "品名：Zorimex");
-        row(Form1::kNumber, "Label1", "Copyright (C) 2002 ZRMX工房 例田太郎");
-        row(Form3::kNumber, "cmdOK", "OK");
-        row(Form3::kNumber, "Label1", "アプリケーション名：Zorimex");
-        row(Form3::kNumber, "Label2", "作者：ZRMX工房　例田　太郎");
-        row(Form3::kNumber, "Label3", "バージョン：6.0");
-        row(Form5::kNumber, "Command1", "閉じる");
-        row(Form6::kNumber, "Command1", "閉じる");
-        row(Form7::kNumber, "Command2", "はい");
-        row(Form7::kNumber, "Command1", "いいえ");
-        row(Form7::kNumber, "Label3", "わからない場合は適当な方を選択してください。");
-        row(Form7::kNumber, "Label2", "（毎回インターネットに接続することになります。）");
-        row(Form7::kNumber, "Label1", "右端に最新バージョン情報を表示させますか？");
-    }
-
-    void captions() {
-        QFETCH(int, form);
-        QFETCH(QString, control);
-        QFETCH(QString, caption);
-        QWidget* widget = Control(Form(form), control);
-        QVERIFY(widget);
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            QCOMPARE(label->text(), caption);
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            QCOMPARE(button->text(), caption);
-        else
-            QFAIL("not a captioned control");
-    }
-
-    void fonts_data() {
-        QTest::addColumn<int>("form");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("face"); // empty: the toolkit default font
-        QTest::addColumn<double>("points");
-        QTest::addColumn<bool>("bold");
-        auto row = [](int form, const char* name, const QString& face, double points, bool bold) {
-            QTest::addRow("Form%d %s", form, name)
-                << form << QString::fromLatin1(name) << face << points << bold;
-        };
-        row(Form2::kNumber, "Text7", kGothic, 15.75, false);
-        row(Form2::kNumber, "Text8", kGothic, 15.75, false);
-        row(Form2::kNumber, "Command6", kPGothic, 9, true);
-        row(Form2::kNumber, "Form2", kPop, 9, false);        // the window font
-        row(Form2::kNumber, "menubar", QString(), 9, false); // the desktop's, not the window's
-        row(Form2::kNumber, "Text10", kPop, 9, false);
-        row(Form2::kNumber, "Text9", kPop, 9, false);
-        row(Form2::kNumber, "Text11", kPop, 9, false);
-        row(Form2::kNumber, "Command5", kPGothic, 9, false);
-        row(Form2::kNumber, "Text6", kPGothic, 12, true);
-        row(Form2::kNumber, "Text5", kPGothic, 9, false);
-        row(Form2::kNumber, "Command4", kPGothic, 9, true);
-        row(Form2::kNumber, "Command3", kPGothic, 14.25, true);
-        row(Form2::kNumber, "Command2", kPGothic, 14.25, true);
-        row(Form2::kNumber, "Command1", kPGothic, 14.25, true);
-        row(Form2::kNumber, "Text4", kPGothic, 15.75, true);
-        row(Form2::kNumber, "Text3", kPGothic, 15.75, false);
-        row(Form2::kNumber, "Text2", kPGothic, 15.75, false);
-        row(Form2::kNumber, "Text1", kPGothic, 15.75, true);
-        row(Form2::kNumber, "Label5", kPGothic, 15.75, true);
-        row(Form2::kNumber, "Label4", kPGothic, 18, true);
-        row(Form2::kNumber, "Label1", kPGothic, 18, true);
-        row(Form2::kNumber, "Label3", kPop, 15.75, false);
-        row(Form2::kNumber, "Label2", kPGothic, 15.75, true);
-        row(Form4::kNumber, "Command1", kPGothic, 15.75, true);
-        row(Form4::kNumber, "Label1", kPGothic, 9, true);
-        row(Form4::kNumber, "Label12", kPGothic, 9, true);
-        row(Form4::kNumber, "Label17", kPGothic, 9, true);
-        row(Form1::kNumber, "Command1", kPGothic, 21.75, true);
-        row(Form1::kNumber, "Label5", kPMincho, 18, false);
-        row(Form1::kNumber, "Label4", kPGothic, 15.75, true);
-        row(Form1::kNumber, "Label3", kPGothic, 9, true);
-        row(Form1::kNumber, "Label2", kPGothic, 9, true);
-        row(Form1::kNumber, "Label1", kPGothic, 9, true);
-        row(Form1::kNumber, "Label6", QString(), 9, false);
-        row(Form1::kNumber, "Label9", QString(), 9, false);
-        row(Form3::kNumber, "Label1", kPGothic, 15.75, true);
-        row(Form3::kNumber, "Label2", kPGothic, 15.75, true);
-        row(Form3::kNumber, "Label3", kPGothic, 15.75, true);
-        row(Form3::kNumber, "cmdOK", QString(), 9, false);
-        row(Form5::kNumber, "Command1", kPGothic, 14.25, true);
-        row(Form6::kNumber, "Command1", kPGothic, 15.75, true);
-        row(Form7::kNumber, "Command1", QString(), 9, false);
-        row(Form7::kNumber, "Label2", QString(), 9, false);
-    }
-
-    void fonts() {
-        QFETCH(int, form);
-        QFETCH(QString, control);
-        QFETCH(QString, face);
-        QFETCH(double, points);
-        QFETCH(bool, bold);
-        QWidget* window = Form(form);
-        QWidget* widget = control == window->objectName() ? window : Control(window, control);
-        QVERIFY(widget);
-        const QFont font = widget->font();
-        QCOMPARE(font.family(), face.isEmpty() ? QApplication::font().family() : face);
-        QCOMPARE(font.pointSizeF(), points);
-        QCOMPARE(font.weight(), bold ? QFont::Bold : QFont::Normal);
-        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
     }
 
     void paintedBackColours_data() {
@@ -439,44 +342,6 @@ private slots:
         QWidget* widget = Control(window, control);
         QVERIFY(widget);
         QCOMPARE(ColourAt(window, widget, where), DesignColour(colour, widget->palette()));
-    }
-
-    void textColours_data() {
-        QTest::addColumn<int>("form");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<bool>("opaque");
-        auto row = [](int form, const char* name, const char* colour, bool opaque) {
-            QTest::addRow("Form%d %s", form, name)
-                << form << QString::fromLatin1(name) << QString::fromLatin1(colour) << opaque;
-        };
-        row(Form2::kNumber, "Label5", "#FFFFFF", true);
-        row(Form2::kNumber, "Label3", "#FFFFFF", true);
-        row(Form2::kNumber, "Text1", "#000000", false);
-        row(Form2::kNumber, "Text6", "#000000", false);
-        row(Form2::kNumber, "Text7", "WindowText", false);
-        row(Form1::kNumber, "Label1", "#FFFFFF", false);
-        row(Form1::kNumber, "Label5", "#FF8000", false);
-        row(Form1::kNumber, "Label6", "#FFFFFF", false);
-        row(Form1::kNumber, "Label9", "#FFFFFF", false);
-        row(Form3::kNumber, "Label1", "#000000", false);
-        row(Form3::kNumber, "Label2", "ButtonText", false);
-        row(Form4::kNumber, "Label7", "ButtonText", true);
-        row(Form7::kNumber, "Label1", "ButtonText", true);
-    }
-
-    void textColours() {
-        QFETCH(int, form);
-        QFETCH(QString, control);
-        QFETCH(QString, colour);
-        QFETCH(bool, opaque);
-        QWidget* widget = Control(Form(form), control);
-        QVERIFY(widget);
-        const auto role =
-            qobject_cast<QLineEdit*>(widget) ? QPalette::Text : widget->foregroundRole();
-        QCOMPARE(widget->palette().color(role), DesignColour(colour, widget->palette()));
-        if (qobject_cast<QLabel*>(widget))
-            QCOMPARE(widget->autoFillBackground(), opaque);
     }
 
     void pictures_data() {
