@@ -81,6 +81,13 @@ inline QWidget* Form(int number) {
     return window;
 }
 
+/// Adds the column "form" to a data function, with one row for each window, "Form1" to "Form7".
+inline void AddRowPerForm() {
+    QTest::addColumn<int>("form");
+    for (int form = 1; form <= 7; ++form)
+        QTest::addRow("Form%d", form) << form;
+}
+
 /// Shows the window as the program does and waits until it is active; the test fails when it
 /// does not become active.
 inline QWidget* ShowForm(int number) {

@@ -163,11 +163,7 @@ private slots:
         QVERIFY(!DesignColour(u"NoSuchColour", palette).isValid());
     }
 
-    void pictureButtonCaptionsAreNeverClipped_data() {
-        QTest::addColumn<int>("form");
-        for (int form = 1; form <= 7; ++form)
-            QTest::addRow("Form%d", form) << form;
-    }
+    void pictureButtonCaptionsAreNeverClipped_data() { AddRowPerForm(); }
 
     void pictureButtonCaptionsAreNeverClipped() {
         QFETCH(int, form);
@@ -190,11 +186,7 @@ private slots:
                                              metrics.horizontalAdvance(u'正'));
     }
 
-    void labelCaptionsFitTheirLabels_data() {
-        QTest::addColumn<int>("form");
-        for (int form = 1; form <= 7; ++form)
-            QTest::addRow("Form%d", form) << form;
-    }
+    void labelCaptionsFitTheirLabels_data() { AddRowPerForm(); }
 
     void labelCaptionsFitTheirLabels() {
         QFETCH(int, form);

@@ -434,11 +434,7 @@ private slots:
             QVERIFY(Control(window, topmost)->geometry().contains(under->geometry()));
     }
 
-    void surfaceControlsStayBehindWindowedOnes_data() {
-        QTest::addColumn<int>("form");
-        for (int form = 1; form <= 7; ++form)
-            QTest::addRow("Form%d", form) << form;
-    }
+    void surfaceControlsStayBehindWindowedOnes_data() { AddRowPerForm(); }
 
     void surfaceControlsStayBehindWindowedOnes() {
         QFETCH(int, form);
@@ -520,11 +516,7 @@ private slots:
         }
     }
 
-    void screenReaderNamesEveryControl_data() {
-        QTest::addColumn<int>("form");
-        for (int form = 1; form <= 7; ++form)
-            QTest::addRow("Form%d", form) << form;
-    }
+    void screenReaderNamesEveryControl_data() { AddRowPerForm(); }
 
     // Walks the window as a screen reader does and lists what it reads: every control a user can
     // act on (or reach with Tab) has a Japanese name, and nothing merely decorative is there.

@@ -31,11 +31,7 @@ private slots:
     void initTestCase() { PrepareApplicationOnce(); }
     void cleanup() { DestroyAllWindows(); }
 
-    void referenceCreatesOnceAndHidden_data() {
-        QTest::addColumn<int>("form");
-        for (int form = 1; form <= 7; ++form)
-            QTest::addRow("Form%d", form) << form;
-    }
+    void referenceCreatesOnceAndHidden_data() { AddRowPerForm(); }
 
     void referenceCreatesOnceAndHidden() {
         QFETCH(int, form);
