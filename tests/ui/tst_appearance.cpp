@@ -261,7 +261,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, fitsWhole);
         auto* edit = Control<QLineEdit>(ShowForm(Form2::kNumber), field);
-        QVERIFY(edit);
         edit->setText(text);
         const QImage asWritten = edit->grab().toImage();
         edit->home(false);
@@ -274,7 +273,6 @@ private slots:
     void focusedMapButtonShowsItsFocus() {
         QWidget* selection = ShowForm(Form4::kNumber);
         auto* canada = Control<QRadioButton>(selection, QStringLiteral("Option2"));
-        QVERIFY(canada);
         QVERIFY(!canada->text().isEmpty()); // its own name, not shown
         const QImage unfocused = canada->grab().toImage();
         selection->setAttribute(Qt::WA_KeyboardFocusChange); // as after a key moved the focus

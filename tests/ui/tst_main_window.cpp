@@ -3,7 +3,6 @@
 
 #include "window_test_support.h"
 #include "zorimex/ui/form2.h"
-#include "zorimex/ui/web_links.h"
 
 #include <QAbstractButton>
 #include <QInputMethodEvent>

@@ -2,7 +2,6 @@
 // fonts, colours, pictures, front-to-back order, tab order and initial focus.
 
 #include "window_test_support.h"
-#include "zorimex/ui/caption_label.h"
 #include "zorimex/ui/clickable_image.h"
 #include "zorimex/ui/line_shape.h"
 #include "zorimex/ui/picture_button.h"
@@ -292,7 +291,6 @@ private slots:
         QFETCH(QPoint, toTwips);
         QWidget* window = ShowForm(Form2::kNumber);
         auto* shape = Control<LineShape>(window, line);
-        QVERIFY(shape);
         QCOMPARE(shape->start(), fromTwips / 15);
         QCOMPARE(shape->end(), toTwips / 15);
         QCOMPARE(shape->lineWidth(), 3);
@@ -340,7 +338,6 @@ private slots:
         QFETCH(QString, colour);
         QWidget* window = ShowForm(form);
         QWidget* widget = Control(window, control);
-        QVERIFY(widget);
         QCOMPARE(ColourAt(window, widget, where), DesignColour(colour, widget->palette()));
     }
 
@@ -381,7 +378,6 @@ private slots:
         QFETCH(QSize, size);
         QWidget* window = Form(form);
         QWidget* widget = control.isEmpty() ? ClientArea(window) : Control(window, control);
-        QVERIFY(widget);
         QPixmap pixmap;
         if (auto* surface = qobject_cast<PictureSurface*>(widget))
             pixmap = surface->pixmap();
@@ -423,7 +419,6 @@ private slots:
         QFETCH(QString, topmost);
         QWidget* window = ShowForm(form);
         QWidget* under = Control(window, covered);
-        QVERIFY(under);
         QWidget* surface = ClientArea(window);
         QWidget* hit = surface->childAt(under->mapTo(surface, under->rect().center()));
         while (hit && hit->parentWidget() != surface)
