@@ -275,32 +275,6 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().count(selection), 1);
     }
 
-    void hiddenFieldsAreReachedByTab() {
-        QWidget* window = ShowForm(Form2::kNumber);
-        auto* pane = Control(window, QStringLiteral("Picture1"));
-        const QStringList hidden{"Text5", "Text9", "Text10", "Text11"};
-        for (const QString& name : hidden) {
-            auto* field = Control<QLineEdit>(window, name);
-            // Covered by the logo pane, yet a stop in the tab order.
-            QVERIFY(pane->geometry().contains(field->geometry()));
-            QCOMPARE(ClientArea(window)->childAt(field->geometry().center()), pane);
-        }
-        // Tab from the amount field once round the whole window, noting every field it stops at.
-        auto* amount = Control<QLineEdit>(window, QStringLiteral("Text1"));
-        amount->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), amount);
-        QStringList reached;
-        for (int press = 0; press < 64; ++press) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* focused = QApplication::focusWidget();
-            if (focused == amount)
-                break;
-            reached << focused->objectName();
-        }
-        for (const QString& name : hidden)
-            QVERIFY2(reached.contains(name), qPrintable(reached.join(QLatin1Char(' '))));
-    }
-
     void noFieldLimitsItsLength() {
         QWidget* window = ShowForm(Form2::kNumber);
         const QString pasted = QString(40000, QLatin1Char('9'));
