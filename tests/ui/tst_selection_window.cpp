@@ -66,35 +66,20 @@ private slots:
     void initTestCase() { PrepareApplicationOnce(); }
     void cleanup() { DestroyAllWindows(); }
 
-    void everyControlWritesItsOwnRate_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("rate");
-        QTest::addColumn<QString>("name");
-        for (const auto& currency : zorimex::test::kCurrencyRows) {
-            const QString label = QStringLiteral("Label%1").arg(currency.row);
-            const QString option = QStringLiteral("Option%1").arg(currency.option);
-            QTest::newRow(qPrintable(label)) << label << QString::fromUtf8(currency.listRate)
-                                             << QString::fromUtf8(currency.name);
-            QTest::newRow(qPrintable(option)) << option << QString::fromUtf8(currency.mapRate)
-                                              << QString::fromUtf8(currency.name);
-        }
-    }
-
-    void everyControlWritesItsOwnRate() {
-        QFETCH(QString, control);
-        QFETCH(QString, rate);
-        QFETCH(QString, name);
-        QWidget* selection = OpenSelection();
-        QWidget* mainWindow = Windows().loaded(Form2::kNumber);
-        ClickControl(selection, control);
-        QCOMPARE(FieldText(mainWindow, "Text5"), rate);
-        QCOMPARE(FieldText(mainWindow, "Text6"), name);
-    }
-
-    void lastChoiceStands_data() {
+    // Each control alone, then several in a row: the last one clicked writes its rate and name.
+    void lastControlClickedWritesItsRate_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QString>("rate");
         QTest::addColumn<QString>("name");
+        for (const auto& currency : zorimex::test::kCurrencyRows) {
+            const QString name = QString::fromUtf8(currency.name);
+            const QString label = QStringLiteral("Label%1").arg(currency.row);
+            const QString option = QStringLiteral("Option%1").arg(currency.option);
+            QTest::newRow(qPrintable(label))
+                << QStringList{label} << QString::fromUtf8(currency.listRate) << name;
+            QTest::newRow(qPrintable(option))
+                << QStringList{option} << QString::fromUtf8(currency.mapRate) << name;
+        }
         QTest::newRow("Label1 then Option2") << QStringList{"Label1", "Option2"} << "78"
                                              << "カナダドル";
         QTest::newRow("Option2 then Label1") << QStringList{"Option2", "Label1"} << "80"
@@ -116,7 +101,7 @@ private slots:
             << "英ポンド";
     }
 
-    void lastChoiceStands() {
+    void lastControlClickedWritesItsRate() {
         QFETCH(QStringList, clicks);
         QFETCH(QString, rate);
         QFETCH(QString, name);
