@@ -43,13 +43,6 @@ void ClickControl(QWidget* selection, const QString& click) {
     }
 }
 
-QStringList AllFields(QWidget* mainWindow) {
-    QStringList texts;
-    for (int field = 1; field <= 11; ++field)
-        texts << FieldText(mainWindow, QStringLiteral("Text%1").arg(field));
-    return texts;
-}
-
 QRadioButton* CheckedOption(QWidget* selection) {
     for (auto* option : selection->findChildren<QRadioButton*>())
         if (option->isChecked())
@@ -119,16 +112,16 @@ private slots:
         QWidget* mainWindow = ShowForm(Form2::kNumber);
         Control<QLineEdit>(mainWindow, QStringLiteral("Text1"))->setText(QStringLiteral("12"));
         Control<QLineEdit>(mainWindow, QStringLiteral("Text6"))->setText(QStringLiteral("typed"));
-        const QStringList before = AllFields(mainWindow);
+        const QStringList before = FieldTexts(mainWindow);
         QWidget* selection = OpenSelection();
-        QCOMPARE(AllFields(mainWindow), before);
+        QCOMPARE(FieldTexts(mainWindow), before);
 
         auto* option1 = Control<QRadioButton>(selection, QStringLiteral("Option1"));
         QCOMPARE(QApplication::focusWidget(), option1);
         QVERIFY(!CheckedOption(selection)); // focus on it selects nothing
         QTest::keyClick(option1, Qt::Key_Space);
         QVERIFY(option1->isChecked());
-        QCOMPARE(AllFields(mainWindow), before);
+        QCOMPARE(FieldTexts(mainWindow), before);
         QCOMPARE(QApplication::activeWindow(), selection);
     }
 
@@ -221,7 +214,7 @@ private slots:
         QStringList expected(11, QString());
         expected[4] = QStringLiteral("2.5");
         expected[5] = QStringLiteral("インドルピー");
-        QCOMPARE(AllFields(mainWindow), expected);
+        QCOMPARE(FieldTexts(mainWindow), expected);
     }
 };
 

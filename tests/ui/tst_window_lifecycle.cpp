@@ -11,18 +11,6 @@
 using namespace zorimex::ui;
 using namespace zorimex::ui::test;
 
-namespace {
-
-QList<QPointer<QWidget>> LoadedWindows() {
-    QList<QPointer<QWidget>> windows;
-    for (int form = 1; form <= 7; ++form)
-        if (QWidget* window = Windows().loaded(form))
-            windows << window;
-    return windows;
-}
-
-} // namespace
-
 class WindowLifecycleTest : public QObject {
     Q_OBJECT
 
