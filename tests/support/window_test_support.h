@@ -81,6 +81,13 @@ inline QWidget* Form(int number) {
     return window;
 }
 
+/// Adds the column "form" to a data function, with one row for each window, "Form1" to "Form7".
+inline void AddRowPerForm() {
+    QTest::addColumn<int>("form");
+    for (int form = 1; form <= 7; ++form)
+        QTest::addRow("Form%d", form) << form;
+}
+
 /// Shows the window as the program does and waits until it is active; the test fails when it
 /// does not become active.
 inline QWidget* ShowForm(int number) {
@@ -116,6 +123,15 @@ template <typename Form> Form* Loaded() {
     return qobject_cast<Form*>(Windows().loaded(Form::kNumber));
 }
 
+/// The windows loaded now, whether shown or hidden, in the order of their numbers.
+inline QList<QPointer<QWidget>> LoadedWindows() {
+    QList<QPointer<QWidget>> windows;
+    for (int form = 1; form <= 7; ++form)
+        if (QWidget* window = Windows().loaded(form))
+            windows << window;
+    return windows;
+}
+
 /// Clicks the control named `name` in `window` with the mouse: a button in its middle, any other
 /// control (a label, a picture) near its top left corner, inside what it shows.
 inline void Click(QWidget* window, const QString& name) {
@@ -137,6 +153,14 @@ template <typename Form> void Click(const QString& name) {
 /// The text of the field named `name` in `window`.
 inline QString FieldText(QWidget* window, const QString& name) {
     return Control<QLineEdit>(window, name)->text();
+}
+
+/// The texts of the main window's fields Text1 to Text11.
+inline QStringList FieldTexts(QWidget* mainWindow) {
+    QStringList texts;
+    for (int field = 1; field <= 11; ++field)
+        texts << FieldText(mainWindow, QStringLiteral("Text%1").arg(field));
+    return texts;
 }
 
 /// What a message box showed.
@@ -167,10 +191,9 @@ private:
         handled_ = box;
         SeenBox seen{box->windowTitle(),    box->text(),    box->icon(),
                      box->buttons().size(), box->isModal(), {}};
-        for (int form = 1; form <= 7; ++form)
-            if (QWidget* window = Windows().loaded(form))
-                if (window->isVisible())
-                    seen.visibleProgramWindows << window->objectName();
+        for (const auto& window : LoadedWindows())
+            if (window->isVisible())
+                seen.visibleProgramWindows << window->objectName();
         boxes_ << seen;
         QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
     }
