@@ -1,6 +1,6 @@
 #pragma once
 // What the start-up tests share: a temporary drive root with the preference file in it, the
-// program's start as main() runs it, and a look at which windows are there.
+// program's start as main() runs it, its failure reports, and a look at which windows are there.
 
 #include "drive_files.h"
 #include "startup.h"
@@ -53,6 +53,20 @@ private:
 inline std::optional<int> StartLikeMain(const preferences::PreferenceFile& preferences) {
     const auto installFailure = preferences.ensureInstalled();
     return StartProgram(Windows(), preferences, installFailure);
+}
+
+/// Writes the preference file with exactly content and starts the program on it; whether it runs.
+inline bool StartWith(const TemporaryDrive& drive, const QByteArray& content) {
+    return drive.writeFile(content) && !StartLikeMain(drive.preferences());
+}
+
+/// The failure report a test saw: the program's title, then the error's number, and naming what
+/// failed.
+inline void VerifyReport(const SeenBox& report, int number, const QString& named) {
+    QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
+    QVERIFY2(report.text.startsWith(QStringLiteral("エラー %1: ").arg(number)),
+             qPrintable(report.text));
+    QVERIFY2(report.text.contains(named), qPrintable(report.text));
 }
 
 inline const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
