@@ -77,6 +77,16 @@ inline webpane::WebPane* LoadedPane() {
     return mainWindow ? mainWindow->browserPane() : nullptr;
 }
 
+/// The page the pane was told to show; none while the main window is not loaded.
+inline QUrl PaneUrl() {
+    return LoadedPane() ? LoadedPane()->requestedUrl() : QUrl();
+}
+
+/// The start-up window's OK.
+inline void ClickOk() {
+    Click<ui::Form1>(QStringLiteral("Command1"));
+}
+
 /// The windows of the program loaded now, and which of them are visible, as "Form1 Form2*":
 /// loaded in order, with * for the hidden ones.
 inline QString WindowState() {

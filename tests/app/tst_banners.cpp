@@ -21,7 +21,7 @@ namespace {
 QWidget* StartToMainWindow(const TemporaryDrive& drive) {
     if (!StartWith(drive, "N\r\n"))
         return nullptr;
-    Click<ui::Form1>(QStringLiteral("Command1"));
+    ClickOk();
     QWidget* mainWindow = Loaded<ui::Form2>();
     if (mainWindow && !QTest::qWaitForWindowExposed(mainWindow))
         return nullptr;
