@@ -31,15 +31,6 @@ namespace {
 
 const QString kProgram = QStringLiteral(ZORIMEX_PROGRAM);
 
-/// The drive root the program finds below a per-user data folder.
-QString DriveRootIn(const QString& dataHome) {
-    return dataHome + QStringLiteral("/Zorimex");
-}
-
-QString PreferencePath(const QString& dataHome) {
-    return preferences::PreferenceFile(preferences::DriveRoot(DriveRootIn(dataHome))).path();
-}
-
 /// The names of pid's child processes.
 QStringList ChildrenOf(qint64 pid) {
     QStringList names;
@@ -95,7 +86,7 @@ struct ProgramRun {
 
     /// Lays out the drive as prepared and content say, then starts the program.
     bool start(DriveHolds prepared, const QByteArray& content, const QStringList& arguments = {}) {
-        if (!PrepareDrive(DriveRootIn(dataHome.path()), prepared, content))
+        if (!PrepareDrive(driveRoot(), prepared, content))
             return false;
         process.setProcessEnvironment(environment);
         process.start(kProgram, arguments);
@@ -103,7 +94,11 @@ struct ProgramRun {
         return pid != 0;
     }
 
-    QByteArray preferenceBytes() const { return FileBytes(PreferencePath(dataHome.path())); }
+    /// The drive root the program finds below its per-user data folder.
+    QString driveRoot() const { return dataHome.filePath(QStringLiteral("Zorimex")); }
+    QByteArray preferenceBytes() const {
+        return FileBytes(preferences::PreferenceFile(preferences::DriveRoot(driveRoot())).path());
+    }
 
     /// The running program has loaded neither the web engine nor a GL driver, started no other
     /// process, and left its preference file holding preferences.
@@ -279,7 +274,7 @@ private slots:
                 QCOMPARE(err.count(u'\n'), 1);
             QVERIFY2((onStandardError ? out : err).isEmpty(), qPrintable(out + err));
             // It stopped before anything else, the first-run installation included.
-            QVERIFY(!QFileInfo::exists(DriveRootIn(run.dataHome.path())));
+            QVERIFY(!QFileInfo::exists(run.driveRoot()));
         }
     }
 
@@ -427,8 +422,6 @@ private slots:
         const QString cert = work.filePath(QStringLiteral("cert.pem"));
         const QString key = work.filePath(QStringLiteral("key.pem"));
         QProcess keygen;
-        keygen.setStandardOutputFile(QProcess::nullDevice());
-        keygen.setStandardErrorFile(QProcess::nullDevice());
         keygen.start(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
                                "-subj", "/CN=home.zrmx.example", "-keyout", key, "-out", cert});
         QVERIFY(keygen.waitForFinished(60000));
