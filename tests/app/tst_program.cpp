@@ -433,7 +433,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((served += server.readAllStandardOutput()).contains('\n'), 10000);
         const int port = served.left(served.indexOf('\n')).trimmed().toInt();
         QVERIFY(port > 0);
-        served = served.mid(served.indexOf('\n') + 1);
 
         ProgramRun run;
         run.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));

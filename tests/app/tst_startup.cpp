@@ -69,14 +69,6 @@ private slots:
         QCOMPARE(LoadedPane()->content() != nullptr, paneTold);
     }
 
-    void firstRunInstallsAndAsks() {
-        TemporaryDrive drive; // the folder does not exist yet
-        QVERIFY(!QFileInfo::exists(drive.folderPath()));
-        QVERIFY(!StartLikeMain(drive.preferences()));
-        QCOMPARE(drive.fileBytes(), QByteArray("U\r\n"));
-        QCOMPARE(WindowState(), QStringLiteral("Form1 Form7"));
-    }
-
     void failedStartReportsAndShowsNothing_data() {
         QTest::addColumn<DriveHolds>("setup");
         QTest::addColumn<QByteArray>("content");
