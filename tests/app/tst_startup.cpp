@@ -10,8 +10,6 @@
 #include "zorimex/webpane/address_link.h"
 #include "zorimex/webpane/web_pane.h"
 
-#include <QSignalSpy>
-
 using namespace zorimex;
 using namespace zorimex::app::test;
 
