@@ -1,6 +1,6 @@
 #pragma once
 // What the start-up tests share: a temporary drive root with the preference file in it, the
-// program's start as main() runs it, and a look at which windows are there.
+// program's start as main() runs it, its failure reports, and a look at which windows are there.
 
 #include "drive_files.h"
 #include "startup.h"
@@ -55,12 +55,36 @@ inline std::optional<int> StartLikeMain(const preferences::PreferenceFile& prefe
     return StartProgram(Windows(), preferences, installFailure);
 }
 
+/// Writes the preference file with exactly content and starts the program on it; whether it runs.
+inline bool StartWith(const TemporaryDrive& drive, const QByteArray& content) {
+    return drive.writeFile(content) && !StartLikeMain(drive.preferences());
+}
+
+/// The failure report a test saw: the program's title, then the error's number, and naming what
+/// failed.
+inline void VerifyReport(const SeenBox& report, int number, const QString& named) {
+    QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
+    QVERIFY2(report.text.startsWith(QStringLiteral("エラー %1: ").arg(number)),
+             qPrintable(report.text));
+    QVERIFY2(report.text.contains(named), qPrintable(report.text));
+}
+
 inline const QUrl kLatest(QString::fromLatin1(ui::kLatestVersionPage));
 
 /// The main window's pane, when the main window is loaded.
 inline webpane::WebPane* LoadedPane() {
     auto* mainWindow = Loaded<ui::Form2>();
     return mainWindow ? mainWindow->browserPane() : nullptr;
+}
+
+/// The page the pane was told to show; none while the main window is not loaded.
+inline QUrl PaneUrl() {
+    return LoadedPane() ? LoadedPane()->requestedUrl() : QUrl();
+}
+
+/// The start-up window's OK.
+inline void ClickOk() {
+    Click<ui::Form1>(QStringLiteral("Command1"));
 }
 
 /// The windows of the program loaded now, and which of them are visible, as "Form1 Form2*":

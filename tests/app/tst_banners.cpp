@@ -19,9 +19,9 @@ using namespace zorimex::app::test;
 namespace {
 
 QWidget* StartToMainWindow(const TemporaryDrive& drive) {
-    if (!drive.writeFile("N\r\n") || StartLikeMain(drive.preferences()))
+    if (!StartWith(drive, "N\r\n"))
         return nullptr;
-    Click<ui::Form1>(QStringLiteral("Command1"));
+    ClickOk();
     QWidget* mainWindow = Loaded<ui::Form2>();
     if (mainWindow && !QTest::qWaitForWindowExposed(mainWindow))
         return nullptr;
@@ -228,10 +228,7 @@ private slots:
             QCOMPARE(attempts, QList<QUrl>{QUrl(page)});
         else
             QCOMPARE(opener_.opened(), QStringList{page});
-        const SeenBox& report = watcher.boxes().first();
-        QCOMPARE(report.title, QStringLiteral("ZRMX Ver.6"));
-        QVERIFY2(report.text.startsWith(QStringLiteral("エラー 429: ")), qPrintable(report.text));
-        QVERIFY2(report.text.contains(page), qPrintable(report.text));
+        VerifyReport(watcher.boxes().first(), 429, page);
         // Still running, the main window as it was.
         QCOMPARE(WindowState(), QStringLiteral("Form2"));
         QCOMPARE(amount->text(), QStringLiteral("100"));

@@ -8,6 +8,15 @@
 
 using zorimex::preferences::DriveRoot;
 
+namespace {
+
+/// A row of the tables below, each of two text columns.
+void TextRow(const char* name, const char* first, const char* second) {
+    QTest::newRow(name) << QString::fromUtf8(first) << QString::fromUtf8(second);
+}
+
+} // namespace
+
 class DriveRootTest : public QObject {
     Q_OBJECT
 
@@ -15,24 +24,15 @@ private slots:
     void rootOfPath_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("root");
-        QTest::newRow("drive letter") << "C:/Users/taro"
-                                      << "C:/";
-        QTest::newRow("drive root itself") << "D:/"
-                                           << "D:/";
-        QTest::newRow("drive letter alone") << "F:"
-                                            << "F:/";
-        QTest::newRow("lower-case letter, backslashes") << "e:\\work\\zorimex"
-                                                        << "E:/";
-        QTest::newRow("network share") << "//server/share/dir/sub"
-                                       << "//server/share/";
-        QTest::newRow("network share, backslashes") << "\\\\server\\share\\dir"
-                                                    << "//server/share/";
-        QTest::newRow("share itself") << "//server/share"
-                                      << "//server/share/";
-        QTest::newRow("server without share") << "//server"
-                                              << "/";
-        QTest::newRow("Unix path") << "/home/taro/work"
-                                   << "/";
+        TextRow("drive letter", "C:/Users/taro", "C:/");
+        TextRow("drive root itself", "D:/", "D:/");
+        TextRow("drive letter alone", "F:", "F:/");
+        TextRow("lower-case letter, backslashes", "e:\\work\\zorimex", "E:/");
+        TextRow("network share", "//server/share/dir/sub", "//server/share/");
+        TextRow("network share, backslashes", "\\\\server\\share\\dir", "//server/share/");
+        TextRow("share itself", "//server/share", "//server/share/");
+        TextRow("server without share", "//server", "/");
+        TextRow("Unix path", "/home/taro/work", "/");
     }
     void rootOfPath() {
         QFETCH(QString, path);
@@ -43,12 +43,11 @@ private slots:
     void resolve_data() {
         QTest::addColumn<QString>("rootRelative");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("root-relative with backslashes") << "\\Program Files\\Zorimex 2002\\or.txt"
-                                                        << "/Program Files/Zorimex 2002/or.txt";
-        QTest::newRow("without leading separator") << "Program Files/Zorimex 2002"
-                                                   << "/Program Files/Zorimex 2002";
-        QTest::newRow("the root itself") << "\\"
-                                         << "";
+        TextRow("root-relative with backslashes", "\\Program Files\\Zorimex 2002\\or.txt",
+                "/Program Files/Zorimex 2002/or.txt");
+        TextRow("without leading separator", "Program Files/Zorimex 2002",
+                "/Program Files/Zorimex 2002");
+        TextRow("the root itself", "\\", "");
     }
     void resolve() {
         QFETCH(QString, rootRelative);
@@ -85,14 +84,10 @@ private slots:
     void currentIsTheZorimexDataFolderWhateverTheNames_data() {
         QTest::addColumn<QString>("organisation");
         QTest::addColumn<QString>("application");
-        QTest::newRow("no names") << ""
-                                  << "";
-        QTest::newRow("application only") << ""
-                                          << "Zorimex";
-        QTest::newRow("organisation too") << "ZRMX"
-                                          << "Zorimex";
-        QTest::newRow("other application name") << "Kobo"
-                                                << "tst_drive_root";
+        TextRow("no names", "", "");
+        TextRow("application only", "", "Zorimex");
+        TextRow("organisation too", "ZRMX", "Zorimex");
+        TextRow("other application name", "Kobo", "tst_drive_root");
     }
     void currentIsTheZorimexDataFolderWhateverTheNames() {
         QFETCH(QString, organisation);

@@ -34,16 +34,14 @@ private slots:
             << QStringLiteral("エラー 61: ディスクの空き容量が足りません。\n") + shown +
                    QStringLiteral("\n(No space left on device)");
         QTest::newRow("not about a file: one line")
-            << 57 << ""
-            << "" << QStringLiteral("エラー 57: デバイス I/O エラーです。");
+            << 57 << QString() << QString()
+            << QStringLiteral("エラー 57: デバイス I/O エラーです。");
         QTest::newRow("browser not started names the page")
-            << 429 << ""
-            << "https://www.zrmx-kobo.example"
+            << 429 << QString() << "https://www.zrmx-kobo.example"
             << QStringLiteral(
                    "エラー 429: ブラウザを起動できません。\n(https://www.zrmx-kobo.example)");
         QTest::newRow("unknown number still described")
-            << 9999 << ""
-            << ""
+            << 9999 << QString() << QString()
             << QStringLiteral(
                    "エラー 9999: アプリケーション定義またはオブジェクト定義のエラーです。");
     }

@@ -1,8 +1,8 @@
 // The program itself, started as a separate process the way a user starts it, on a temporary
-// per-user data folder: its exit status, what it leaves in the preference file, that a run which
-// cannot show the page never loads the web engine, that a failed start shows nothing but the
-// report (on a real X server, where the test presses Enter on the box like a user), and that the
-// latest-version page really loads in the pane.
+// per-user data folder: its exit status, what it leaves in the preference file, that its windows
+// carry no title, that a run which cannot show the page never loads the web engine, that a failed
+// start shows nothing but the report (on a real X server, where the test presses Enter on the box
+// like a user), and that the latest-version page really loads in the pane.
 
 #include "drive_files.h"
 #include "loaded_libraries.h"
@@ -31,44 +31,20 @@ namespace {
 
 const QString kProgram = QStringLiteral(ZORIMEX_PROGRAM);
 
-/// The drive root the program finds below a per-user data folder.
-QString DriveRootIn(const QString& dataHome) {
-    return dataHome + QStringLiteral("/Zorimex");
-}
-
-QString PreferencePath(const QString& dataHome) {
-    return preferences::PreferenceFile(preferences::DriveRoot(DriveRootIn(dataHome))).path();
-}
-
-/// The environment a user's session would give the program, with the per-user data folder
-/// (Qt's own variable) pointing at dataHome and nothing of a desktop.
-QProcessEnvironment ProgramEnvironment(const QString& dataHome) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
-                             "QTWEBENGINE_CHROMIUM_FLAGS", "QTWEBENGINE_DISABLE_SANDBOX"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    return environment;
-}
-
 /// The names of pid's child processes.
 QStringList ChildrenOf(qint64 pid) {
     QStringList names;
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+    // Of /proc's folders only the processes' hold a stat file ("self" is a link).
+    const auto entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoSymLinks);
     for (const QString& entry : entries) {
-        bool isNumber = false;
-        entry.toLongLong(&isNumber);
-        if (!isNumber)
-            continue;
         QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
         if (!stat.open(QIODevice::ReadOnly))
             continue;
+        // "pid (name) state ppid ...", where the name may hold blanks and parentheses.
         const QByteArray line = stat.readAll();
-        const qsizetype nameEnd = line.lastIndexOf(')');
-        const QList<QByteArray> fields = line.mid(nameEnd + 2).split(' ');
-        if (fields.size() > 1 && fields.at(1).toLongLong() == pid)
-            names << QString::fromLatin1(
-                line.mid(line.indexOf('(') + 1, nameEnd - line.indexOf('(') - 1));
+        const qsizetype nameStart = line.indexOf('(') + 1, nameEnd = line.lastIndexOf(')');
+        if (line.mid(nameEnd + 2).split(' ').value(1).toLongLong() == pid)
+            names << QString::fromLatin1(line.mid(nameStart, nameEnd - nameStart));
     }
     return names;
 }
@@ -82,6 +58,60 @@ void Stop(QProcess& process) {
         process.waitForFinished(5000);
     }
 }
+
+/// The program as a test runs it, on a per-user data folder of its own; stopped when it goes.
+struct ProgramRun {
+    QTemporaryDir dataHome;
+    /// What a user's session gives the program, with the per-user data folder (Qt's own
+    /// variable) pointing at dataHome and nothing of a desktop; tests add to it before start().
+    QProcessEnvironment environment = [this] {
+        QProcessEnvironment session = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                 "QTWEBENGINE_CHROMIUM_FLAGS", "QTWEBENGINE_DISABLE_SANDBOX"})
+            session.remove(QString::fromLatin1(name));
+        session.insert(QStringLiteral("XDG_DATA_HOME"), dataHome.path());
+        return session;
+    }();
+    QProcess process;
+    qint64 pid = 0;
+
+    ~ProgramRun() { Stop(process); }
+
+    /// Lets the web engine run as root (CI) by turning its sandbox off, with further flags.
+    void allowWebEngine(const QString& flags) {
+        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
+                           QStringLiteral("--no-sandbox --disable-dev-shm-usage ") + flags);
+    }
+
+    /// Lays out the drive as prepared and content say, then starts the program.
+    bool start(DriveHolds prepared, const QByteArray& content, const QStringList& arguments = {}) {
+        if (!PrepareDrive(driveRoot(), prepared, content))
+            return false;
+        process.setProcessEnvironment(environment);
+        process.start(kProgram, arguments);
+        pid = process.waitForStarted(10000) ? process.processId() : 0;
+        return pid != 0;
+    }
+
+    /// The drive root the program finds below its per-user data folder.
+    QString driveRoot() const { return dataHome.filePath(QStringLiteral("Zorimex")); }
+    QByteArray preferenceBytes() const {
+        return FileBytes(preferences::PreferenceFile(preferences::DriveRoot(driveRoot())).path());
+    }
+
+    /// The running program has loaded neither the web engine nor a GL driver, started no other
+    /// process, and left its preference file holding preferences.
+    void verifyRunsWithoutTheEngine(const QByteArray& preferences) {
+        QVERIFY2(process.state() == QProcess::Running, process.readAllStandardError().constData());
+        const auto libraries = LoadedLibraries(pid);
+        QVERIFY(libraries);
+        QVERIFY(!HasWebEngine(*libraries));
+        QVERIFY(!HasGlDriver(*libraries));
+        QCOMPARE(ChildrenOf(pid), QStringList());
+        QCOMPARE(preferenceBytes(), preferences);
+    }
+};
 
 /// An X server of the test's own, on a display number it picks itself.
 class XServer {
@@ -121,25 +151,25 @@ public:
         return tool.exitCode() == 0 ? std::optional<QString>(out) : std::nullopt;
     }
 
+    /// The ids of the visible windows that process pid owns.
+    QStringList visibleWindows(qint64 pid) const {
+        return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                        QStringLiteral("--pid"), QString::number(pid)})
+            .value_or(QString())
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
     /// The titles of the visible windows that process pid owns.
     QStringList visibleWindowTitles(qint64 pid) const {
         QStringList titles;
-        const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                  QStringLiteral("--pid"), QString::number(pid)});
-        if (!ids)
-            return titles;
-        for (const QString& id : ids->split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        for (const QString& id : visibleWindows(pid))
             titles << xdotool({QStringLiteral("getwindowname"), id}).value_or(QStringLiteral("?"));
         return titles;
     }
 
     /// The visible window of process pid that is width pixels wide, if there is one.
     std::optional<QString> visibleWindowOfWidth(qint64 pid, int width) const {
-        const auto ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                  QStringLiteral("--pid"), QString::number(pid)});
-        if (!ids)
-            return std::nullopt;
-        for (const QString& id : ids->split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        for (const QString& id : visibleWindows(pid)) {
             const auto geometry =
                 xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
             if (geometry &&
@@ -147,6 +177,13 @@ public:
                 return id;
         }
         return std::nullopt;
+    }
+
+    /// Brings window id forward and presses Enter in it, as a user would.
+    bool pressEnter(const QString& id) const {
+        return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id,
+                        QStringLiteral("key"), QStringLiteral("Return")})
+            .has_value();
     }
 
     /// Polls until done() holds or ms passed; whether it held. Time-bounded: every look starts
@@ -220,14 +257,12 @@ private slots:
         for (const auto& [locale, expected] :
              {std::pair{QStringLiteral("C.UTF-8"), english},
               std::pair{QStringLiteral("ja_JP.UTF-8"), japanese}}) {
-            QTemporaryDir dataHome;
-            QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
+            ProgramRun run;
             for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
-                environment.remove(QString::fromLatin1(name));
-            environment.insert(QStringLiteral("LANG"), locale);
-            QProcess program;
-            program.setProcessEnvironment(environment);
-            program.start(kProgram, arguments);
+                run.environment.remove(QString::fromLatin1(name));
+            run.environment.insert(QStringLiteral("LANG"), locale);
+            QVERIFY(run.start(DriveHolds::Nothing, {}, arguments));
+            QProcess& program = run.process;
             QVERIFY(program.waitForFinished(10000));
             QCOMPARE(program.exitStatus(), QProcess::NormalExit);
             QCOMPARE(program.exitCode(), exitCode);
@@ -239,188 +274,104 @@ private slots:
                 QCOMPARE(err.count(u'\n'), 1);
             QVERIFY2((onStandardError ? out : err).isEmpty(), qPrintable(out + err));
             // It stopped before anything else, the first-run installation included.
-            QVERIFY(!QFileInfo::exists(dataHome.filePath(QStringLiteral("Zorimex"))));
+            QVERIFY(!QFileInfo::exists(run.driveRoot()));
         }
     }
 
-    // Runs that cannot show the page never load the web engine nor start a browser process.
-    void runsWithoutThePage_data() {
-        QTest::addColumn<DriveHolds>("prepared");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QByteArray>("afterStart");
-        QTest::newRow("first run: installs U, asks")
-            << DriveHolds::Nothing << QByteArray() << QByteArray("U\r\n");
-        QTest::newRow("U") << DriveHolds::FileWithContent << QByteArray("U\r\n")
-                           << QByteArray("U\r\n");
-        QTest::newRow("N") << DriveHolds::FileWithContent << QByteArray("N\r\n")
-                           << QByteArray("N\r\n");
-        QTest::newRow("Y with a blank")
-            << DriveHolds::FileWithContent << QByteArray("Y \r\n") << QByteArray("Y \r\n");
-    }
-    void runsWithoutThePage() {
-        QFETCH(DriveHolds, prepared);
-        QFETCH(QByteArray, content);
-        QFETCH(QByteArray, afterStart);
-        QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), prepared, content));
-        QProcess program;
-        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        program.setProcessEnvironment(environment);
-        program.start(kProgram, {});
-        QVERIFY(program.waitForStarted(10000));
-        const qint64 pid = program.processId();
-        QTRY_VERIFY_WITH_TIMEOUT(
-            LoadedLibraries(pid).value_or(QByteArray()).contains("libqoffscreen"), 10000);
-        QTest::qWait(1500); // the start-up window is up; a pane would have started by now
-        QCOMPARE(program.state(), QProcess::Running);
-        const auto libraries = LoadedLibraries(pid);
-        QVERIFY(libraries);
-        QVERIFY(!HasWebEngine(*libraries));
-        QCOMPARE(ChildrenOf(pid), QStringList());
-        QCOMPARE(FileBytes(PreferencePath(dataHome.path())), afterStart);
-        Stop(program);
-    }
-
-    // On a real X server: the windows a user sees after start-up, and the failure reports, which
-    // are the only window of a failed start and end it with a non-zero status once closed.
+    // On a real X server, where an OpenGL context would load the GL driver: the windows a user
+    // sees after start-up, untitled; the failure reports, which are the only window of a failed
+    // start and end it with a non-zero status once closed; and that a run which does not navigate
+    // the pane pays for neither the web engine nor OpenGL, also when the consent question is
+    // answered no (Enter, as the dialog has the keyboard focus at start).
     void onTheDesktop_data() {
         QTest::addColumn<DriveHolds>("prepared");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("visibleWindows");
-        QTest::addColumn<int>("reportNumber");   // 0: no report, the program runs
-        QTest::addColumn<QString>("reportPath"); // relative to the data folder
-        const QString file = QStringLiteral("Zorimex/Program Files/Zorimex 2002/or.txt");
-        QTest::newRow("U: the dialog and the start-up window")
-            << DriveHolds::FileWithContent << QByteArray("U\r\n") << 2 << 0 << QString();
+        QTest::addColumn<bool>("answerNo");
+        QTest::addColumn<QByteArray>("afterStart"); // none: the page is shown, the engine loaded
+        QTest::addColumn<int>("reportNumber");      // 0: no report, the program runs
+        QTest::addColumn<QString>("reportPath");    // relative to the data folder
+        const auto withFile = DriveHolds::FileWithContent;
+        QTest::newRow("first start: the dialog and the start-up window, no engine")
+            << DriveHolds::Nothing << QByteArray() << 2 << false << QByteArray("U\r\n") << 0
+            << QString();
+        QTest::newRow("U answered with いいえ: no engine")
+            << withFile << QByteArray("U\r\n") << 2 << true << QByteArray("N\r\n") << 0
+            << QString();
         QTest::newRow("Y: the start-up window; the main window stays hidden")
-            << DriveHolds::FileWithContent << QByteArray("Y\r\n") << 1 << 0 << QString();
-        QTest::newRow("N: the start-up window")
-            << DriveHolds::FileWithContent << QByteArray("N\r\n") << 1 << 0 << QString();
+            << withFile << QByteArray("Y\r\n") << 1 << false << QByteArray() << 0 << QString();
+        QTest::newRow("N: the start-up window, no engine")
+            << withFile << QByteArray("N\r\n") << 1 << false << QByteArray("N\r\n") << 0
+            << QString();
+        QTest::newRow("Y with a blank: no engine") << withFile << QByteArray("Y \r\n") << 1 << false
+                                                   << QByteArray("Y \r\n") << 0 << QString();
         QTest::newRow("file missing: 53")
-            << DriveHolds::FolderWithoutFile << QByteArray() << 1 << 53 << file;
-        QTest::newRow("empty file: 62")
-            << DriveHolds::FileWithContent << QByteArray() << 1 << 62 << file;
-        QTest::newRow("a folder where the file belongs: 75")
-            << DriveHolds::FolderAtFilePath << QByteArray() << 1 << 75 << file;
+            << DriveHolds::FolderWithoutFile << QByteArray() << 1 << false << QByteArray() << 53
+            << QStringLiteral("Zorimex/Program Files/Zorimex 2002/or.txt");
         QTest::newRow("no folder can be made: 75")
-            << DriveHolds::RootIsAFile << QByteArray() << 1 << 75
+            << DriveHolds::RootIsAFile << QByteArray() << 1 << false << QByteArray() << 75
             << QStringLiteral("Zorimex/Program Files/Zorimex 2002");
     }
     void onTheDesktop() {
         QFETCH(DriveHolds, prepared);
         QFETCH(QByteArray, content);
         QFETCH(int, visibleWindows);
+        QFETCH(bool, answerNo);
+        QFETCH(QByteArray, afterStart);
         QFETCH(int, reportNumber);
         QFETCH(QString, reportPath);
         const XServer x;
         if (const char* missing = DesktopMissing(x))
             ZORIMEX_SKIP(QString::fromLatin1(missing));
-        QTemporaryDir temporary;
-        const QString dataHome = temporary.path();
-        QVERIFY(PrepareDrive(DriveRootIn(dataHome), prepared, content));
-        QProcess program;
-        QProcessEnvironment environment = ProgramEnvironment(dataHome);
-        environment.insert(QStringLiteral("DISPLAY"), x.display());
-        // A "Y" run starts the web engine, which as root (CI) runs only without its sandbox.
-        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                           QStringLiteral("--no-sandbox --disable-gpu --disable-dev-shm-usage "
-                                          "--host-resolver-rules=\"MAP * ~NOTFOUND\""));
-        program.setProcessEnvironment(environment);
-        program.start(kProgram, {});
-        QVERIFY(program.waitForStarted(10000));
-        const qint64 pid = program.processId();
+        ProgramRun run;
+        run.environment.insert(QStringLiteral("DISPLAY"), x.display());
+        run.allowWebEngine(
+            QStringLiteral("--disable-gpu --host-resolver-rules=\"MAP * ~NOTFOUND\""));
+        QVERIFY(run.start(prepared, content));
+        QProcess& program = run.process;
+        const qint64 pid = run.pid;
 
-        QDeadlineTimer deadline(30000);
-        while (x.visibleWindowTitles(pid).size() < visibleWindows && !deadline.hasExpired() &&
-               program.state() == QProcess::Running)
-            QTest::qWait(100);
+        XServer::waitUntil(
+            [&] {
+                return x.visibleWindowTitles(pid).size() >= visibleWindows ||
+                       program.state() != QProcess::Running;
+            },
+            30000);
         QByteArray errors = program.readAllStandardError();
         QVERIFY2(program.state() == QProcess::Running, errors.constData());
         QTest::qWait(500); // nothing else comes up
-        const QStringList titles = x.visibleWindowTitles(pid);
-        QCOMPARE(titles.size(), visibleWindows);
-        // A failed start shows its report and nothing else; a good one never shows a report.
-        QCOMPARE(titles.contains(QStringLiteral("ZRMX Ver.6")), reportNumber != 0);
-        if (reportNumber == 0) {
-            QCOMPARE(program.state(), QProcess::Running);
-            QCOMPARE((errors += program.readAllStandardError()).contains("zorimex: "), false);
-            Stop(program);
+        // A failed start shows its report and nothing else; a good one shows no report, and its
+        // windows carry no title (neither _NET_WM_NAME nor WM_NAME, which xdotool falls back on).
+        QCOMPARE(x.visibleWindowTitles(pid), reportNumber == 0
+                                                 ? QStringList(visibleWindows, QString())
+                                                 : QStringList{QStringLiteral("ZRMX Ver.6")});
+        if (reportNumber != 0) {
+            QVERIFY(x.pressEnter(x.visibleWindows(pid).value(0)));
+            QVERIFY(program.waitForFinished(10000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 1);
+            const QString err = QString::fromLocal8Bit(errors + program.readAllStandardError());
+            const QString expected = QStringLiteral("zorimex: エラー %1: ").arg(reportNumber);
+            QVERIFY2(err.contains(expected), qPrintable(err));
+            QVERIFY2(err.contains(QDir::cleanPath(run.dataHome.filePath(reportPath))),
+                     qPrintable(err));
             return;
         }
-        const auto box = x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                    QStringLiteral("--pid"), QString::number(pid)});
-        QVERIFY(box);
-        QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *box,
-                           QStringLiteral("key"), QStringLiteral("Return")}));
-        QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 1);
-        const QString err = QString::fromLocal8Bit(errors + program.readAllStandardError());
-        const QString expected = QStringLiteral("zorimex: エラー %1: ").arg(reportNumber);
-        QVERIFY2(err.contains(expected), qPrintable(err));
-        QVERIFY2(err.contains(QDir::cleanPath(dataHome + QLatin1Char('/') + reportPath)),
-                 qPrintable(err));
-    }
-
-    // On a real X server, where an OpenGL context would load the GL driver: a run that does not
-    // navigate the pane pays for neither the web engine nor OpenGL, also when the consent
-    // question is answered no (Enter, as the dialog has the keyboard focus at start).
-    void runsWithoutThePageOnTheDesktop_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("visibleWindows");
-        QTest::addColumn<bool>("pressEnter");
-        QTest::addColumn<QByteArray>("afterStart");
-        QTest::newRow("N") << QByteArray("N\r\n") << 1 << false << QByteArray("N\r\n");
-        QTest::newRow("U, not answered")
-            << QByteArray("U\r\n") << 2 << false << QByteArray("U\r\n");
-        QTest::newRow("U answered with いいえ")
-            << QByteArray("U\r\n") << 2 << true << QByteArray("N\r\n");
-        QTest::newRow("Y with a blank")
-            << QByteArray("Y \r\n") << 1 << false << QByteArray("Y \r\n");
-    }
-    void runsWithoutThePageOnTheDesktop() {
-        QFETCH(QByteArray, content);
-        QFETCH(int, visibleWindows);
-        QFETCH(bool, pressEnter);
-        QFETCH(QByteArray, afterStart);
-        const XServer x;
-        if (const char* missing = DesktopMissing(x))
-            ZORIMEX_SKIP(QString::fromLatin1(missing));
-        QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), DriveHolds::FileWithContent, content));
-        QProcess program;
-        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
-        environment.insert(QStringLiteral("DISPLAY"), x.display());
-        program.setProcessEnvironment(environment);
-        program.start(kProgram, {});
-        QVERIFY(program.waitForStarted(10000));
-        const qint64 pid = program.processId();
-        const auto cleanUp = qScopeGuard([&] { Stop(program); });
-
-        QVERIFY(XServer::waitUntil(
-            [&] { return x.visibleWindowTitles(pid).size() == visibleWindows; }, 30000));
-        if (pressEnter) {
+        if (answerNo) {
             // The consent dialog, 312 pixels wide, holds the keyboard focus on いいえ.
             constexpr int kDialogWidth = 312;
             const auto dialog = x.visibleWindowOfWidth(pid, kDialogWidth);
             QVERIFY(dialog);
-            QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *dialog,
-                               QStringLiteral("key"), QStringLiteral("Return")}));
-            QTRY_COMPARE_WITH_TIMEOUT(FileBytes(PreferencePath(dataHome.path())), afterStart,
-                                      10000);
+            QVERIFY(x.pressEnter(*dialog));
+            QTRY_COMPARE_WITH_TIMEOUT(run.preferenceBytes(), afterStart, 10000);
             QVERIFY(
                 XServer::waitUntil([&] { return x.visibleWindowTitles(pid).size() == 1; }, 10000));
         }
         QTest::qWait(1500); // a pane would have started by now
         QCOMPARE(program.state(), QProcess::Running);
-        const auto libraries = LoadedLibraries(pid);
-        QVERIFY(libraries);
-        QVERIFY(!HasWebEngine(*libraries));
-        QVERIFY(!HasGlDriver(*libraries));
-        QCOMPARE(ChildrenOf(pid), QStringList());
-        QCOMPARE(FileBytes(PreferencePath(dataHome.path())), afterStart);
+        QCOMPARE((errors += program.readAllStandardError()).contains("zorimex: "), false);
+        if (!afterStart.isEmpty())
+            run.verifyRunsWithoutTheEngine(afterStart);
     }
 
     // A display on which no OpenGL context can be made cannot show a browser view (its window
@@ -432,31 +383,17 @@ private slots:
         const XServer x;
         if (const char* missing = DesktopMissing(x))
             ZORIMEX_SKIP(QString::fromLatin1(missing));
-        QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
-        QProcess program;
-        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
-        environment.insert(QStringLiteral("DISPLAY"), x.display());
+        ProgramRun run;
+        run.environment.insert(QStringLiteral("DISPLAY"), x.display());
         // Qt's own switch: neither GLX nor EGL, as on an X server without OpenGL.
-        environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
-        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                           QStringLiteral("--no-sandbox --disable-dev-shm-usage "
-                                          "--host-resolver-rules=\"MAP * ~NOTFOUND\""));
-        program.setProcessEnvironment(environment);
-        program.start(kProgram, {});
-        QVERIFY(program.waitForStarted(10000));
-        const qint64 pid = program.processId();
-        const auto cleanUp = qScopeGuard([&] { Stop(program); });
+        run.environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+        run.allowWebEngine(QStringLiteral("--host-resolver-rules=\"MAP * ~NOTFOUND\""));
+        QVERIFY(run.start(DriveHolds::FileWithContent, "Y\r\n"));
+        const qint64 pid = run.pid;
 
-        QVERIFY(XServer::waitUntil([&] { return x.visibleWindowTitles(pid).size() == 1; }, 30000));
-        const auto startupWindow =
-            x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                       QStringLiteral("--pid"), QString::number(pid)});
-        QVERIFY(startupWindow);
+        QVERIFY(XServer::waitUntil([&] { return x.visibleWindows(pid).size() == 1; }, 30000));
         // OK, the start-up window's focused button: the main window with its pane comes up.
-        QVERIFY(x.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), *startupWindow,
-                           QStringLiteral("key"), QStringLiteral("Return")}));
+        QVERIFY(x.pressEnter(x.visibleWindows(pid).value(0)));
         constexpr int kMainWindowWidth = 483;
         QVERIFY(XServer::waitUntil(
             [&] {
@@ -465,11 +402,7 @@ private slots:
             },
             10000));
         QTest::qWait(2000); // drawn and flushed more than once
-        QVERIFY2(program.state() == QProcess::Running, program.readAllStandardError().constData());
-        const auto libraries = LoadedLibraries(pid);
-        QVERIFY(libraries);
-        QVERIFY(!HasWebEngine(*libraries));
-        QCOMPARE(ChildrenOf(pid), QStringList());
+        run.verifyRunsWithoutTheEngine("Y\r\n");
 #endif
     }
 
@@ -489,8 +422,6 @@ private slots:
         const QString cert = work.filePath(QStringLiteral("cert.pem"));
         const QString key = work.filePath(QStringLiteral("key.pem"));
         QProcess keygen;
-        keygen.setStandardOutputFile(QProcess::nullDevice());
-        keygen.setStandardErrorFile(QProcess::nullDevice());
         keygen.start(openssl, {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
                                "-subj", "/CN=home.zrmx.example", "-keyout", key, "-out", cert});
         QVERIFY(keygen.waitForFinished(60000));
@@ -502,28 +433,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((served += server.readAllStandardOutput()).contains('\n'), 10000);
         const int port = served.left(served.indexOf('\n')).trimmed().toInt();
         QVERIFY(port > 0);
-        served = served.mid(served.indexOf('\n') + 1);
 
-        QTemporaryDir dataHome;
-        QVERIFY(PrepareDrive(DriveRootIn(dataHome.path()), DriveHolds::FileWithContent, "Y\r\n"));
-        QProcess program;
-        QProcessEnvironment environment = ProgramEnvironment(dataHome.path());
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        // Running as root in CI: the engine's sandbox is off for the test only.
-        environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
-        environment.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                           QStringLiteral("--no-sandbox --disable-gpu --disable-dev-shm-usage "
-                                          "--ignore-certificate-errors "
+        ProgramRun run;
+        run.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        run.allowWebEngine(QStringLiteral("--disable-gpu --ignore-certificate-errors "
                                           "--host-resolver-rules=\"MAP * 127.0.0.1:%1\"")
                                .arg(port));
-        program.setProcessEnvironment(environment);
-        program.start(kProgram, {});
-        QVERIFY(program.waitForStarted(10000));
-        const qint64 pid = program.processId();
-        const auto cleanUp = qScopeGuard([&] {
-            Stop(program);
-            Stop(server);
-        });
+        QVERIFY(run.start(DriveHolds::FileWithContent, "Y\r\n"));
+        const auto stopServer = qScopeGuard([&] { Stop(server); });
 
         const QUrl latest(QString::fromLatin1(zorimex::ui::kLatestVersionPage));
         const QByteArray pageRequest =
@@ -532,10 +449,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((served += server.readAllStandardOutput()).contains(pageLoaded),
                                  90000);
         QVERIFY2(served.contains(pageRequest + '\n'), served.constData());
-        QVERIFY(HasWebEngine(LoadedLibraries(pid).value_or(QByteArray())));
-        QVERIFY(ChildrenOf(pid).contains(QStringLiteral("QtWebEngineProc")));
-        QCOMPARE(program.state(), QProcess::Running);
-        QCOMPARE(FileBytes(PreferencePath(dataHome.path())), QByteArray("Y\r\n"));
+        QVERIFY(HasWebEngine(LoadedLibraries(run.pid).value_or(QByteArray())));
+        QVERIFY(ChildrenOf(run.pid).contains(QStringLiteral("QtWebEngineProc")));
+        QCOMPARE(run.process.state(), QProcess::Running);
+        QCOMPARE(run.preferenceBytes(), QByteArray("Y\r\n"));
 #endif
     }
 };

@@ -22,8 +22,7 @@ private slots:
 
     void choiceBringsTheMainWindowForwardAndCloseEnds() {
         TemporaryDrive drive;
-        QVERIFY(drive.writeFile("N\r\n"));
-        QVERIFY(!StartLikeMain(drive.preferences()));
+        QVERIFY(StartWith(drive, "N\r\n"));
         auto& windows = Windows();
         QWidget* startup = windows.loaded(ui::Form1::kNumber);
         QVERIFY(QTest::qWaitForWindowExposed(startup));
