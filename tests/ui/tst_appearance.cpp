@@ -230,27 +230,21 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("fitsWhole"); // within the field's width by its definition
-        QTest::newRow("Text3 802") << "Text3"
-                                   << "802" << true;
-        QTest::newRow("Text3 999") << "Text3"
-                                   << "999" << true;
-        QTest::newRow("Text3 108") << "Text3"
-                                   << "108" << true;
-        QTest::newRow("Text7 5") << "Text7"
-                                 << "5" << true;
-        QTest::newRow("Text7 8") << "Text7"
-                                 << "8" << true;
-        QTest::newRow("Text8 13") << "Text8"
-                                  << "13" << true;
-        QTest::newRow("Text2 longest of the scripts") << "Text2"
-                                                      << "801795911037.534" << true;
-        QTest::newRow("Text4 longest result that fits") << "Text4"
-                                                        << "57907482463863.1" << true;
+        auto row = [](const char* title, const char* field, const char* text, bool fitsWhole) {
+            QTest::newRow(title) << QString::fromLatin1(field) << QString::fromUtf8(text)
+                                 << fitsWhole;
+        };
+        row("Text3 802", "Text3", "802", true);
+        row("Text3 999", "Text3", "999", true);
+        row("Text3 108", "Text3", "108", true);
+        row("Text7 5", "Text7", "5", true);
+        row("Text7 8", "Text7", "8", true);
+        row("Text8 13", "Text8", "13", true);
+        row("Text2 longest of the scripts", "Text2", "801795911037.534", true);
+        row("Text4 longest result that fits", "Text4", "57907482463863.1", true);
         // Wider than the field by its definition as well: the end shows, as it always did.
-        QTest::newRow("Text4 longest of the scripts") << "Text4"
-                                                      << "538243404540.25315.75" << false;
-        QTest::newRow("Text6 longest name") << "Text6"
-                                            << "ニュージーランドドル" << true;
+        row("Text4 longest of the scripts", "Text4", "538243404540.25315.75", false);
+        row("Text6 longest name", "Text6", "ニュージーランドドル", true);
     }
 
     // A text that fits the field by its definition is drawn whole, from its first character, even

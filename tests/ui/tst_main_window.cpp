@@ -56,48 +56,28 @@ private slots:
         QTest::addColumn<QStringList>("breakdown"); // Text8, Text7, Text3
         QTest::addColumn<QString>("dollarWithTax");
         QTest::addColumn<QString>("yenWithTax");
-        QTest::newRow("1234.56 euros reads 13万5千802")
-            << "1234.56"
-            << "Label14"
-            << "EUユーロ"
-            << "135801.6" << QStringList{"13", "5", "802"} << "1333.3248"
-            << "135842.1";
-        QTest::newRow("12.5 Canadian dollars from the list keeps the three zeros")
-            << "12.5"
-            << "Label1"
-            << "カナダドル"
-            << "1000" << QStringList{"0", "1", "000"} << "13.5"
-            << "010";
-        QTest::newRow("5 baht from the list rounds a half away from zero")
-            << "5"
-            << "Label6"
-            << "タイバーツ"
-            << "13.5" << QStringList{"0", "0", "14"} << "5.4"
-            << "0014.7";
-        QTest::newRow("a million US dollars from the map")
-            << "1000000"
-            << "Option18"
-            << "米ドル"
-            << "130000000" << QStringList{"13000", "0", "000"} << "1080000"
-            << "1300000";
-        QTest::newRow("4.1 yuan: the exact amount is the 15-digit text")
-            << "4.1"
-            << "Label10"
-            << "中国元"
-            << "61.5" << QStringList{"0", "0", "62"} << "4.428"
-            << "0065.1";
-        QTest::newRow("a negative amount ends with 千 at 0")
-            << "-3"
-            << "Label1"
-            << "カナダドル"
-            << "-240" << QStringList{"0", "0", "240"} << "-3.24"
-            << "00252";
-        QTest::newRow("12.5 Canadian dollars from the map uses the map rate 78")
-            << "12.5"
-            << "Option2"
-            << "カナダドル"
-            << "975" << QStringList{"0", "0", "975"} << "13.5"
-            << "001023.75";
+        auto row = [](const char* title, const char* amount, const char* currency, const char* name,
+                      const char* exact, const QStringList& breakdown, const char* dollarWithTax,
+                      const char* yenWithTax) {
+            QTest::newRow(title) << QString::fromUtf8(amount) << QString::fromUtf8(currency)
+                                 << QString::fromUtf8(name) << QString::fromUtf8(exact) << breakdown
+                                 << QString::fromUtf8(dollarWithTax)
+                                 << QString::fromUtf8(yenWithTax);
+        };
+        row("1234.56 euros reads 13万5千802", "1234.56", "Label14", "EUユーロ", "135801.6",
+            {"13", "5", "802"}, "1333.3248", "135842.1");
+        row("12.5 Canadian dollars from the list keeps the three zeros", "12.5", "Label1",
+            "カナダドル", "1000", {"0", "1", "000"}, "13.5", "010");
+        row("5 baht from the list rounds a half away from zero", "5", "Label6", "タイバーツ",
+            "13.5", {"0", "0", "14"}, "5.4", "0014.7");
+        row("a million US dollars from the map", "1000000", "Option18", "米ドル", "130000000",
+            {"13000", "0", "000"}, "1080000", "1300000");
+        row("4.1 yuan: the exact amount is the 15-digit text", "4.1", "Label10", "中国元", "61.5",
+            {"0", "0", "62"}, "4.428", "0065.1");
+        row("a negative amount ends with 千 at 0", "-3", "Label1", "カナダドル", "-240",
+            {"0", "0", "240"}, "-3.24", "00252");
+        row("12.5 Canadian dollars from the map uses the map rate 78", "12.5", "Option2",
+            "カナダドル", "975", {"0", "0", "975"}, "13.5", "001023.75");
     }
 
     void conversionsByClicks() {
