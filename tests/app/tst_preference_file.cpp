@@ -327,6 +327,8 @@ private slots:
             << FailingCall::Write << int(ERROR_CRC) << error_number::kDeviceIo;
         QTest::newRow("disk full before the last byte")
             << FailingCall::ShortWrite << int(ERROR_HANDLE_DISK_FULL) << error_number::kDiskFull;
+        QTest::newRow("a write that takes nothing")
+            << FailingCall::WriteNothing << 0 << error_number::kDeviceIo;
         QTest::newRow("device error on flush")
             << FailingCall::Sync << int(ERROR_IO_DEVICE) << error_number::kDeviceIo;
         QTest::newRow("disk full on close")
@@ -347,6 +349,8 @@ private slots:
             << FailingCall::Write << EIO << error_number::kDeviceIo;
         QTest::newRow("disk full before the last byte")
             << FailingCall::ShortWrite << ENOSPC << error_number::kDiskFull;
+        QTest::newRow("a write that takes nothing")
+            << FailingCall::WriteNothing << 0 << error_number::kDeviceIo;
         QTest::newRow("device error on sync")
             << FailingCall::Sync << EIO << error_number::kDeviceIo;
         QTest::newRow("disk full on close")

@@ -53,6 +53,10 @@ ssize_t WriteByteByByteThenFail(int fd, const void* buffer, size_t count) {
         return -1;
     return kReal.write(fd, buffer, g_failing && count > 0 ? 1 : count);
 }
+// A device that takes no byte and reports no error.
+ssize_t WriteNothing(int fd, const void* buffer, size_t count) {
+    return g_failing ? 0 : kReal.write(fd, buffer, count);
+}
 int FailingFsync(int fd) {
     return FailsNow() ? -1 : kReal.fsync(fd);
 }
@@ -73,6 +77,10 @@ bool WriteByteByByteThenFail(void* file, const void* buffer, unsigned long count
                              unsigned long* written) {
     return !ShortWriteFailsNow() &&
            kReal.write(file, buffer, g_failing && count > 0 ? 1 : count, written);
+}
+bool WriteNothing(void* file, const void* buffer, unsigned long count, unsigned long* written) {
+    *written = 0;
+    return g_failing || kReal.write(file, buffer, count, written);
 }
 bool FailingFlush(void* file) {
     return !FailsNow() && kReal.flush(file);
@@ -105,6 +113,9 @@ preferences::DurableWriter WriterFailingAt(FailingCall call, int code) {
         break;
     case FailingCall::ShortWrite:
         calls.write = WriteByteByByteThenFail;
+        break;
+    case FailingCall::WriteNothing:
+        calls.write = WriteNothing;
         break;
     case FailingCall::Sync:
 #ifdef Q_OS_WIN

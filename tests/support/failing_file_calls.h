@@ -8,9 +8,10 @@
 
 namespace zorimex::test {
 
-/// The call that fails. Sync stands for fsync on POSIX and FlushFileBuffers on Windows, Rename for
-/// the replacement; opening the temporary file can be made to fail on POSIX only.
-enum class FailingCall { Open, Write, ShortWrite, Sync, Close, Rename };
+/// The call that fails. WriteNothing takes no byte and reports no error. Sync stands for fsync on
+/// POSIX and FlushFileBuffers on Windows, Rename for the replacement; opening the temporary file
+/// can be made to fail on POSIX only.
+enum class FailingCall { Open, Write, ShortWrite, WriteNothing, Sync, Close, Rename };
 
 /// The real calls, with `call` failing with `code` (an errno value, or a Windows error code)
 /// until HealFileCalls().
