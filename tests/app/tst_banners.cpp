@@ -18,6 +18,9 @@ using namespace zorimex::app::test;
 
 namespace {
 
+const QString kBoard = QString::fromLatin1(ui::kBulletinBoard);
+const QString kMaker = QString::fromLatin1(ui::kMakerSite);
+
 QWidget* StartToMainWindow(const TemporaryDrive& drive) {
     if (!StartWith(drive, "N\r\n"))
         return nullptr;
@@ -46,10 +49,11 @@ public:
         script.close();
         qputenv("PATH", dir_.path().toLocal8Bit() + ':' + qgetenv("PATH"));
 #endif
-        endAs("0");
     }
-    /// Makes it the desktop's way of opening pages.
+    /// Makes it the desktop's way of opening pages, one that has opened nothing yet and succeeds.
     void install() const {
+        QFile::remove(dir_.filePath(QStringLiteral("opened")));
+        endAs("0");
 #ifdef Q_OS_WIN
         ui::SetExternalBrowser([this](const QUrl& url) {
             QFile log(dir_.filePath(QStringLiteral("opened")));
@@ -72,9 +76,6 @@ public:
         if (!file.open(QIODevice::ReadOnly))
             return {}; // nothing opened yet
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-    }
-    void forget() const {
-        QFile::remove(dir_.filePath(QStringLiteral("opened")));
     }
 
 private:
@@ -132,28 +133,24 @@ private slots:
     }
     void cleanup() {
         opener_.install();
-        opener_.endAs("0");
-        opener_.forget();
         DestroyAllWindows();
     }
 
     void eachClickOpensItsPage_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("pagesOpened");
-        const QString board = QString::fromLatin1(ui::kBulletinBoard);
-        const QString maker = QString::fromLatin1(ui::kMakerSite);
-        QTest::newRow("感想・要望 twice: two windows on the board")
-            << QStringList{"Image1", "Image1"} << QStringList{board, board};
+        QTest::newRow("感想・要望 twice: two windows on the kBoard")
+            << QStringList{"Image1", "Image1"} << QStringList{kBoard, kBoard};
         QTest::newRow("感想・要望 double-clicked: one window")
-            << QStringList{"Image1 double"} << QStringList{board};
-        QTest::newRow("Go to: the maker's site") << QStringList{"Image2"} << QStringList{maker};
+            << QStringList{"Image1 double"} << QStringList{kBoard};
+        QTest::newRow("Go to: the kMaker's site") << QStringList{"Image2"} << QStringList{kMaker};
         QTest::newRow("one after the other")
-            << QStringList{"Image2", "Image1"} << QStringList{maker, board};
+            << QStringList{"Image2", "Image1"} << QStringList{kMaker, kBoard};
         QTest::newRow("Tab to 感想・要望, Space")
-            << QStringList{"Image1 Space"} << QStringList{board};
-        QTest::newRow("Tab to Go to, Enter") << QStringList{"Image2 Enter"} << QStringList{maker};
+            << QStringList{"Image1 Space"} << QStringList{kBoard};
+        QTest::newRow("Tab to Go to, Enter") << QStringList{"Image2 Enter"} << QStringList{kMaker};
         QTest::newRow("a screen reader presses Go to")
-            << QStringList{"Image2 reader"} << QStringList{maker};
+            << QStringList{"Image2 reader"} << QStringList{kMaker};
     }
     void eachClickOpensItsPage() {
         QFETCH(QStringList, clicks);
@@ -190,15 +187,13 @@ private slots:
         QTest::addColumn<QString>("banner");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QByteArray>("openerEnds"); // empty: a desktop that answers at once
-        const QString board = QString::fromLatin1(ui::kBulletinBoard);
-        const QString maker = QString::fromLatin1(ui::kMakerSite);
-        QTest::newRow("感想・要望, no browser") << "Image1" << board << QByteArray();
-        QTest::newRow("Go to, no browser") << "Image2" << maker << QByteArray();
+        QTest::newRow("感想・要望, no browser") << "Image1" << kBoard << QByteArray();
+        QTest::newRow("Go to, no browser") << "Image2" << kMaker << QByteArray();
         // xdg-open's status when it found no browser
-        QTest::newRow("感想・要望, opener fails") << "Image1" << board << QByteArray("3");
+        QTest::newRow("感想・要望, opener fails") << "Image1" << kBoard << QByteArray("3");
         QTest::newRow("Go to from the keyboard, opener fails")
-            << "Image2 Space" << maker << QByteArray("4");
-        QTest::newRow("Go to, opener crashes") << "Image2" << maker << QByteArray("crash");
+            << "Image2 Space" << kMaker << QByteArray("4");
+        QTest::newRow("Go to, opener crashes") << "Image2" << kMaker << QByteArray("crash");
     }
     void browserThatCannotStartIsReportedAndTheProgramGoesOn() {
         QFETCH(QString, banner);
@@ -235,8 +230,6 @@ private slots:
         QCOMPARE(quitting.count(), 0);
         // A browser that starts again: the page opens, and nothing more is reported.
         opener_.install();
-        opener_.forget();
-        opener_.endAs("0");
         ClickBanner(mainWindow, banner);
         QTRY_COMPARE(opener_.opened(), QStringList{page});
         QCOMPARE(watcher.boxes().size(), 1);
