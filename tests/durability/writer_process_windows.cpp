@@ -86,19 +86,9 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
 
     // Without a console: Wine gives a console program a console host of its own, which outlives
     // a killed writer and would hold the test's inherited output open.
-    // Wine on a loaded machine now and then loses a new process while it is still being set up
-    // and reports ERROR_INTERNAL_ERROR: the child ended before its first instruction of its own,
-    // so nothing of the writer ran. Only that start is made again, a bounded number of times;
-    // any other failure is reported at once.
-    auto start = std::chrono::steady_clock::now();
-    bool created = false;
-    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
-        start = std::chrono::steady_clock::now();
-        created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                 DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
-        if (!created && GetLastError() != ERROR_INTERNAL_ERROR)
-            break;
-    }
+    const auto start = std::chrono::steady_clock::now();
+    const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
     if (!created)
         run.errorText = FailureText("CreateProcessW");
     CloseHandle(errorWrite);
