@@ -46,10 +46,14 @@ done < <(env)
 imports=$(x86_64-w64-mingw32-objdump -p "$program" 2>/dev/null || true)
 if [[ $imports == *"DLL Name: Qt6Test.dll"* ]]; then
   log=$(mktemp --suffix=.txt)
+  output=$(mktemp)
   status=0
-  wine "$program" "$@" -o "$log,txt" || status=$?
-  cat "$log"
-  rm -f "$log"
+  # The program's own output goes to a file as well: explorer.exe, which Wine starts for the
+  # desktop of the first window program and which stays while any other program uses it,
+  # inherits it and would hold ctest's pipe open long after this program.
+  wine "$program" "$@" -o "$log,txt" >"$output" 2>&1 || status=$?
+  cat "$output" "$log"
+  rm -f "$log" "$output"
   # A program that ended before its last line says nothing of why: its status does.
   [ "$status" -eq 0 ] || printf 'exit status %d (0x%x)\n' "$status" "$status"
   exit $status
