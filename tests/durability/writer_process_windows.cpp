@@ -60,34 +60,44 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
     }
     SetHandleInformation(errorRead, HANDLE_FLAG_INHERIT, 0);
 
+    // A writer to be killed stays after its write until its input ends: under Wine it otherwise
+    // exits within milliseconds of the rename, a span that a loaded machine's jitter in starting
+    // it can miss in hundreds of kills.
+    HANDLE inputRead = nullptr;
+    HANDLE inputWrite = nullptr;
+    if (killAfter) {
+        if (!CreatePipe(&inputRead, &inputWrite, &inheritable, 0)) {
+            run.errorText = FailureText("CreatePipe");
+            CloseHandle(errorRead);
+            CloseHandle(errorWrite);
+            return run;
+        }
+        SetHandleInformation(inputWrite, HANDLE_FLAG_INHERIT, 0);
+    }
+
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inputRead;
     startup.hStdError = errorWrite;
-    std::wstring commandLine =
-        Quoted(writer) + L" " + Quoted(driveRoot) + L" " + static_cast<wchar_t>(answer);
+    std::wstring commandLine = Quoted(writer) + L" " + Quoted(driveRoot) + L" " +
+                               static_cast<wchar_t>(answer) + (killAfter ? L" --linger" : L"");
     PROCESS_INFORMATION child{};
 
     // Without a console: Wine gives a console program a console host of its own, which outlives
     // a killed writer and would hold the test's inherited output open.
-    // Wine on a loaded machine now and then loses a new process while it is still being set up
-    // and reports ERROR_INTERNAL_ERROR: the child ended before its first instruction of its own,
-    // so nothing of the writer ran. Only that start is made again, a bounded number of times;
-    // any other failure is reported at once.
-    auto start = std::chrono::steady_clock::now();
-    bool created = false;
-    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
-        start = std::chrono::steady_clock::now();
-        created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                 DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
-        if (!created && GetLastError() != ERROR_INTERNAL_ERROR)
-            break;
-    }
+    const auto start = std::chrono::steady_clock::now();
+    const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
     if (!created)
         run.errorText = FailureText("CreateProcessW");
     CloseHandle(errorWrite);
+    if (inputRead)
+        CloseHandle(inputRead);
     if (!created) {
         CloseHandle(errorRead);
+        if (inputWrite)
+            CloseHandle(inputWrite);
         return run;
     }
     run.started = true;
@@ -99,6 +109,7 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
             std::this_thread::sleep_for(remaining);
         // Fails harmlessly when the writer has already exited.
         TerminateProcess(child.hProcess, kKilledExitCode);
+        CloseHandle(inputWrite);
     }
     // stderr is small (one report at most), so the pipe's buffer holds it all and waiting first
     // cannot block the writer on a full pipe.

@@ -28,14 +28,32 @@ while IFS='=' read -r name _; do
   [[ $name == QT_* ]] && export "WINE$name=${!name}"
 done < <(env)
 
+# One Wine server and one Wine session for every program run with the prefix. Debian's wineserver
+# ends as soon as its last program has exited, and the next program starts a new one: the
+# session's services (wineboot, services.exe and the rest) then come from that program, hold its
+# output open, so that ctest waits for them, and share its process group and terminal. So the
+# server is made to outlive its programs (ten minutes), and a new server's session starts here,
+# apart from any program's output; the lock keeps a program started beside it waiting until that
+# is done. Neither the server nor the session holds the lock.
+(
+  flock 9
+  if wineserver --persistent=600 </dev/null >/dev/null 2>&1 9>&-; then
+    setsid -w wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+  fi
+) 9>"${WINEPREFIX:-$HOME/.wine}/.zorimex-session.lock"
+
 # Read whole: grep -q would stop objdump early, and pipefail would count that as no match.
 imports=$(x86_64-w64-mingw32-objdump -p "$program" 2>/dev/null || true)
 if [[ $imports == *"DLL Name: Qt6Test.dll"* ]]; then
   log=$(mktemp --suffix=.txt)
+  output=$(mktemp)
   status=0
-  wine "$program" "$@" -o "$log,txt" || status=$?
-  cat "$log"
-  rm -f "$log"
+  # The program's own output goes to a file as well: explorer.exe, which Wine starts for the
+  # desktop of the first window program and which stays while any other program uses it,
+  # inherits it and would hold ctest's pipe open long after this program.
+  wine "$program" "$@" -o "$log,txt" >"$output" 2>&1 || status=$?
+  cat "$output" "$log"
+  rm -f "$log" "$output"
   # A program that ended before its last line says nothing of why: its status does.
   [ "$status" -eq 0 ] || printf 'exit status %d (0x%x)\n' "$status" "$status"
   exit $status
