@@ -91,9 +91,8 @@ inline void ClickOk() {
 /// loaded in order, with * for the hidden ones.
 inline QString WindowState() {
     QStringList state;
-    for (int form = 1; form <= 7; ++form)
-        if (QWidget* window = Windows().loaded(form))
-            state << window->objectName() + (window->isVisible() ? QString() : QStringLiteral("*"));
+    for (const auto& window : LoadedWindows())
+        state << window->objectName() + (window->isVisible() ? QString() : QStringLiteral("*"));
     return state.join(QLatin1Char(' '));
 }
 

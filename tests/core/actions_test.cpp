@@ -121,10 +121,8 @@ TEST(Convert, UnreadableExactAmountZeroesTheBreakdown) {
     f[Text9] = "abc";
     f[Text7] = "9";
     Convert(f);
-    EXPECT_EQ(f[Text10], "0");
-    EXPECT_EQ(f[Text3], "0");
-    EXPECT_EQ(f[Text7], "0");
-    EXPECT_EQ(f[Text8], "0");
+    for (Field field : {Text10, Text3, Text7, Text8})
+        EXPECT_EQ(f[field], "0") << static_cast<int>(field);
     EXPECT_EQ(f[Text9], "abc");
 }
 

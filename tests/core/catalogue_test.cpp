@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace zorimex {
@@ -39,15 +38,6 @@ INSTANTIATE_TEST_SUITE_P(SeventeenCurrencies, CatalogueRow,
                          ::testing::ValuesIn(test::kCurrencyRows), [](const auto& rowInfo) {
                              return "row" + std::to_string(rowInfo.param.row);
                          });
-
-TEST(Catalogue, EveryMapButtonBelongsToExactlyOneRow) {
-    std::set<int> options;
-    for (const Currency& c : Currencies())
-        options.insert(c.mapOption);
-    EXPECT_EQ(options.size(), 17u);
-    EXPECT_EQ(*options.begin(), 2);
-    EXPECT_EQ(*options.rbegin(), 18);
-}
 
 class UnknownControl : public ::testing::TestWithParam<const char*> {};
 

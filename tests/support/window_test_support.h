@@ -52,17 +52,16 @@ inline void PrepareApplicationOnce() {
     Q_UNUSED(prepared);
 }
 
-/// Destroys every window, including those only waiting for deletion. Call from cleanup().
-inline void DestroyAllWindows() {
-    Windows().destroyAll();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 /// Lets unloaded windows finish going away.
 inline void SettleDeletions() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+/// Destroys every window, including those only waiting for deletion. Call from cleanup().
+inline void DestroyAllWindows() {
+    Windows().destroyAll();
+    SettleDeletions();
 }
 
 /// The window of the classes `Forms` whose number is `number`, created hidden if needed; null when
