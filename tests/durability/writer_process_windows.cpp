@@ -86,18 +86,9 @@ WriterRun RunWriter(const QString& writer, const QString& driveRoot, char answer
 
     // Without a console: Wine gives a console program a console host of its own, which outlives
     // a killed writer and would hold the test's inherited output open.
-    // Wine on a loaded machine now and then loses a new process during its set-up, before anything
-    // of the writer ran, and says ERROR_INTERNAL_ERROR: only that start is made again, at most
-    // three times; any other failure is reported at once.
-    auto start = std::chrono::steady_clock::now();
-    bool created = false;
-    for (int attempt = 0; attempt < 3 && !created; ++attempt) {
-        start = std::chrono::steady_clock::now();
-        created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                 DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
-        if (!created && GetLastError() != ERROR_INTERNAL_ERROR)
-            break;
-    }
+    const auto start = std::chrono::steady_clock::now();
+    const bool created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        DETACHED_PROCESS, nullptr, nullptr, &startup, &child);
     if (!created)
         run.errorText = FailureText("CreateProcessW");
     CloseHandle(errorWrite);

@@ -14,6 +14,19 @@
 # (set by CMake).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+
+# Without its preloader, Wine reserves the addresses Windows fixes only after the C library has
+# started, and by then the heap, which the kernel puts anywhere in the gigabyte above the loader,
+# can cover the page every Windows process shares at 0x7ffe0000: about one start in eight thousand
+# then ends before the program ran, and CreateProcess says only ERROR_INTERNAL_ERROR (with
+# WINEDEBUG=err+virtual: "failed to map the shared user data"). Wine 8.0's preloader has a rarer
+# fault of its own, which is for Wine to mend: a start whose stack the kernel puts within the
+# last 60 KiB of the address space has that stack reserved from under it and dies of SIGSEGV (the
+# kernel logs "wine64-preloade[...]: segfault"), about one start in several hundred thousand.
+if [ ! -x /usr/lib/wine/wine64-preloader ]; then
+  echo "wine-run.sh: /usr/lib/wine/wine64-preloader is missing: run tools/windows/install-deps.sh" >&2
+  exit 1
+fi
 program=$1
 shift
 
